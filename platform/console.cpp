@@ -1,0 +1,141 @@
+#include "platform/console.h"
+
+#include <cctype>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <new>
+
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <poll.h>
+#include <unistd.h>
+#endif
+
+namespace console {
+namespace {
+
+#ifdef _WIN32
+
+bool stdoutIsTerminal() { return _isatty(_fileno(stdout)) != 0; }
+
+// Whether a read of standard input can be answered without waiting. The C
+// library's buffer is opaque here, so a pipe counts as waiting when the pipe
+// itself is empty, and a console always does.
+bool inputIsWaiting() {
+  HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+  switch (GetFileType(in)) {
+    case FILE_TYPE_DISK:
+      return true;
+    case FILE_TYPE_PIPE: {
+      DWORD available = 0;
+      return PeekNamedPipe(in, nullptr, 0, nullptr, &available, nullptr) && available > 0;
+    }
+    default:
+      return false;
+  }
+}
+
+#else
+
+bool stdoutIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
+
+// Whether a read of standard input can be answered without waiting: the C
+// library still holds unread characters, or the descriptor has some (or is at
+// its end, which does not wait either).
+bool inputIsWaiting() {
+#ifdef __GLIBC__
+  if (stdin->_IO_read_ptr < stdin->_IO_read_end) return true;
+#endif
+  pollfd in = {STDIN_FILENO, POLLIN, 0};
+  return poll(&in, 1, 0) > 0;
+}
+
+#endif
+
+// Every character of input comes through here. Flushing only when the read
+// would wait keeps a scripted session at one write per full buffer, while a
+// person (or a program answering line by line) always sees the prompt.
+int nextChar() {
+  if (!inputIsWaiting()) std::fflush(stdout);
+  return std::getchar();
+}
+
+void discardLine() {
+  int c;
+  do c = nextChar();
+  while (c != '\n' && c != EOF);
+}
+
+// Skips white space up to the first character of a number, which is left in
+// the stream; ends the process when the input ends first.
+void skipToNumber() {
+  int c;
+  do c = nextChar();
+  while (c != EOF && std::isspace(c));
+  if (c == EOF) std::exit(0);
+  std::ungetc(c, stdin);
+}
+
+// "%lld" rather than "%d": scanf cannot tell that a number does not fit in an
+// int, but a long long that lies outside int's range can.
+bool scanNumber(int& value) {
+  long long wide;
+  if (std::scanf("%lld", &wide) != 1 || wide < INT_MIN || wide > INT_MAX) return false;
+  value = static_cast<int>(wide);
+  return true;
+}
+
+bool extractNumber(int& value) {
+  int read;
+  const bool ok = static_cast<bool>(std::cin >> read);
+  std::cin.clear();  // neither a failure nor an end of input may stick
+  if (ok) value = read;
+  return ok;
+}
+
+bool readInt(Via via, int& value) {
+  skipToNumber();
+  const bool ok = via == Via::stdio ? scanNumber(value) : extractNumber(value);
+  if (ok)
+    nextChar();
+  else
+    discardLine();
+  return ok;
+}
+
+}  // namespace
+
+void init() {
+  std::set_new_handler([] { std::exit(-1); });
+  // A tied std::cin would flush std::cout (and so standard output) before
+  // every extraction; nextChar() flushes only when a read has to wait.
+  std::cin.tie(nullptr);
+  // Scripts pipe in whole sessions; a larger buffer means fewer writes.
+  if (!stdoutIsTerminal()) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+}
+
+void clearScreen() {
+#ifdef _WIN32
+  std::fflush(stdout);
+  std::system("cls");
+#else
+  // Home the cursor, clear the screen, clear the scroll-back.
+  static const bool terminal = stdoutIsTerminal();
+  if (terminal) std::fputs("\x1b[H\x1b[2J\x1b[3J", stdout);
+#endif
+}
+
+int readChoice(Via via) {
+  int choice;
+  return readInt(via, choice) ? choice : kNotANumber;
+}
+
+bool readNumber(int& value) { return readInt(Via::stream, value); }
+
+void waitForEnter() { nextChar(); }
+
+}  // namespace console

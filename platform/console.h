@@ -1,0 +1,59 @@
+#ifndef PLATFORM_CONSOLE_H_
+#define PLATFORM_CONSOLE_H_
+
+// The console as the menu programs see it: a screen to clear before each menu,
+// numbers and single characters typed on standard input, and prompts that are
+// visible before the program waits for an answer. Every program goes through
+// these functions; whatever differs between operating systems stays in
+// console.cpp.
+//
+// Input rules shared by every read below:
+// - End of input before anything but white space, at a number read, ends the
+//   process at once with status 0, writing nothing more.
+// - At a single-character read, end of input is simply consumed; the next
+//   number read then ends the process.
+// - A number is read as scanf("%d") or std::cin >> int read it: white space
+//   (blank lines too) skipped, an optional sign, decimal digits. Text without
+//   a digit, or a value outside int (its digits consumed), is not a number:
+//   the read fails without leaving a stream stuck, and the rest of the line is
+//   discarded.
+// - Whatever has been written before a read that has to wait for input reaches
+//   the reader first; input that is already there costs no flush.
+
+// The messages are GBK bytes: the build compiles narrow literals to code page
+// 936, where this character takes two bytes (three in UTF-8).
+static_assert(sizeof("请") == 3, "string literals must be compiled to GBK");
+
+namespace console {
+
+// Call first in main. A failed allocation of any object then ends the process
+// with status -1, and standard output is set up for the reads below.
+void init();
+
+// Clears the screen before a menu. On Windows through the "cls" command; on
+// other systems with an ANSI sequence when standard output is a terminal, and
+// not at all on a pipe or a file.
+void clearScreen();
+
+// Which standard facility reads a number: scanf("%d") or std::cin >> int.
+enum class Via { stdio, stream };
+
+// The choice that an entry which is not a number gives: outside every menu, so
+// the pass does nothing.
+constexpr int kNotANumber = -1;
+
+// Reads the menu choice, then discards one character (normally the end of the
+// line). An entry that is not a number gives kNotANumber.
+int readChoice(Via via);
+
+// Reads a number typed at a prompt (a capacity or an index) with std::cin,
+// then discards one character. False when the entry is not a number: the
+// caller abandons the choice.
+bool readNumber(int& value);
+
+// Waits for Enter: reads and discards one character.
+void waitForEnter();
+
+}  // namespace console
+
+#endif  // PLATFORM_CONSOLE_H_

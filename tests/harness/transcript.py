@@ -1,0 +1,385 @@
+#!/usr/bin/env python3
+"""Runs console transcripts: typed input, the exact bytes and exit status it gives.
+
+A transcript file names its program and holds cases:
+
+    program: stackcon
+
+    case: choice 2, then 9, lists the copy bottom first
+    in:   "2\\n\\n" "9\\n\\n" "0\\n"
+    out:  "{menu}\\t\\t初始化成功\\n"
+          "{menu}\\t\\t1 2 3 4 5 "
+          "{menu}"
+    exit: 0
+
+Values are quoted strings, written in UTF-8 and sent or expected as GBK, with
+the escapes \\n \\t \\r \\e (ESC) \\\\ \\" \\{ and \\xHH (one raw byte). A string
+may be followed by xN to repeat it N times. {name} stands for a definition from
+definitions.txt beside the transcripts; {menu} is the program's menu (the
+definition "<program>.menu") and {clear} the screen clearing, which a pipe
+never receives and a terminal does.
+
+Instead of in/out a case may give a dialog, lines of "> expected output" and
+"< typed input". A dialog runs twice: with all of its input at once, and a line
+at a time over pipes, where each expected output must arrive before the next
+input is sent (a prompt the program has not flushed before it waits fails).
+
+Optional fields: "on: tty" runs the case on a pseudo-terminal (the terminal
+turns each \\n into \\r\\n); "memory: N" lets the program obtain no more than
+N MiB, so that a large allocation fails. Every run must also leave standard
+error empty and end within the time limit.
+"""
+
+import argparse
+import codecs
+import os
+import pty
+import re
+import resource
+import select
+import subprocess
+import sys
+import termios
+import time
+
+TIME_LIMIT = 20.0  # seconds for one run; a hang fails instead of blocking ctest
+CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
+TOKEN = re.compile(r'"((?:[^"\\]|\\.)*)"(?:\s*x(\d+))?|(\S+)')
+SIMPLE_ESCAPES = {"n": b"\n", "t": b"\t", "r": b"\r", "e": b"\x1b", "\\": b"\\", '"': b'"', "{": b"{"}
+
+
+class TranscriptError(Exception):
+    pass
+
+
+def parse_strings(text, where):
+    """Splits 'x1 "a" "b" x3' into a list of (raw string, repeat count)."""
+    strings = []
+    for match in TOKEN.finditer(text):
+        if match.group(3) is not None:
+            raise TranscriptError(f"{where}: expected a quoted string, found {match.group(3)!r}")
+        strings.append((match.group(1), int(match.group(2) or 1)))
+    return strings
+
+
+class Renderer:
+    """Turns quoted strings into bytes, with escapes and {definitions}."""
+
+    def __init__(self, definitions, program, clear):
+        self.definitions = definitions
+        self.program = program
+        self.clear = clear
+
+    def strings(self, strings, depth=0):
+        return b"".join(self.string(raw, depth) * count for raw, count in strings)
+
+    def string(self, raw, depth=0):
+        out, text, i = bytearray(), [], 0
+
+        def flush_text():
+            out.extend(codecs.encode("".join(text), "gbk"))
+            text.clear()
+
+        while i < len(raw):
+            c = raw[i]
+            if c == "\\":
+                escape = raw[i + 1 : i + 2]
+                if escape == "x":
+                    flush_text()
+                    out.append(int(raw[i + 2 : i + 4], 16))
+                    i += 4
+                    continue
+                if escape not in SIMPLE_ESCAPES:
+                    raise TranscriptError(f"unknown escape \\{escape} in {raw!r}")
+                flush_text()
+                out.extend(SIMPLE_ESCAPES[escape])
+                i += 2
+            elif c == "{":
+                end = raw.index("}", i)
+                flush_text()
+                out.extend(self.definition(raw[i + 1 : end], depth))
+                i = end + 1
+            else:
+                text.append(c)
+                i += 1
+        flush_text()
+        return bytes(out)
+
+    def definition(self, name, depth):
+        if name == "clear":
+            return self.clear
+        for key in (f"{self.program}.{name}", name):
+            if key in self.definitions:
+                if depth > 8:
+                    raise TranscriptError(f"{{{name}}} refers to itself")
+                return self.strings(self.definitions[key], depth + 1)
+        raise TranscriptError(f"no definition of {{{name}}} for {self.program}")
+
+
+def read_fields(path):
+    """Yields (line number, key, value) with continuation lines joined."""
+    key, value, start = None, [], 0
+    with open(path, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            line = line.rstrip("\n")
+            if not line.strip() or line.lstrip().startswith("#"):
+                continue
+            if line[0].isspace():
+                if key is None:
+                    raise TranscriptError(f"{path}:{number}: continuation without a field")
+                value.append(line.strip())
+                continue
+            if key is not None:
+                yield start, key, value
+            name, sep, rest = line.partition(":")
+            if not sep:
+                raise TranscriptError(f"{path}:{number}: expected 'field: value'")
+            key, value, start = name.strip(), [rest.strip()] if rest.strip() else [], number
+    if key is not None:
+        yield start, key, value
+
+
+def read_definitions(path):
+    definitions = {}
+    for number, key, value in read_fields(path):
+        definitions[key] = parse_strings(" ".join(value), f"{path}:{number}")
+    return definitions
+
+
+class Case:
+    def __init__(self, name, where):
+        self.name, self.where = name, where
+        self.input, self.output, self.dialog = [], [], None
+        self.exit, self.tty, self.memory = None, False, None
+
+
+def read_transcript(path):
+    program, cases = None, []
+    for number, key, value in read_fields(path):
+        where = f"{path}:{number}"
+        if key == "program":
+            program = " ".join(value)
+            continue
+        if key == "case":
+            cases.append(Case(" ".join(value), where))
+            continue
+        if not cases:
+            raise TranscriptError(f"{where}: '{key}' before the first case")
+        case = cases[-1]
+        if key == "in":
+            case.input = parse_strings(" ".join(value), where)
+        elif key == "out":
+            case.output = parse_strings(" ".join(value), where)
+        elif key == "dialog":
+            case.dialog = []
+            for line in value:
+                direction, text = line[:1], line[1:]
+                if direction not in "<>" or not direction:
+                    raise TranscriptError(f"{where}: dialog lines start with '>' or '<': {line!r}")
+                case.dialog.append((direction, parse_strings(text, where)))
+        elif key == "exit":
+            case.exit = int(" ".join(value))
+        elif key == "on":
+            if value != ["tty"]:
+                raise TranscriptError(f"{where}: 'on' takes 'tty'")
+            case.tty = True
+        elif key == "memory":
+            case.memory = int(" ".join(value))
+        else:
+            raise TranscriptError(f"{where}: unknown field '{key}'")
+    if program is None:
+        raise TranscriptError(f"{path}: no 'program:' line")
+    for case in cases:
+        if case.exit is None:
+            raise TranscriptError(f"{case.where}: case '{case.name}' has no 'exit:'")
+        if case.dialog is not None:
+            case.input = [s for d, strings in case.dialog if d == "<" for s in strings]
+            case.output = [s for d, strings in case.dialog if d == ">" for s in strings]
+    return program, cases
+
+
+def show(data):
+    """Output bytes as a transcript would quote them: GBK decoded, escaped."""
+    text = data.decode("gbk", errors="backslashreplace")
+    for char, escape in (("\\", "\\\\"), ('"', '\\"'), ("\x1b", "\\e"), ("\t", "\\t"), ("\r", "\\r"), ("\n", "\\n")):
+        text = text.replace(char, escape)
+    return f'"{text}"'
+
+
+def difference(expected, actual):
+    at = next((i for i, (a, b) in enumerate(zip(expected, actual)) if a != b), min(len(expected), len(actual)))
+    line_start = expected.rfind(b"\n", 0, at) + 1
+    return (
+        f"    first difference at byte {at}\n"
+        f"    expected from there: {show(expected[line_start:line_start + 160])}\n"
+        f"    actual from there:   {show(actual[line_start:line_start + 160])}"
+    )
+
+
+class Runner:
+    def __init__(self, bin_dir, wrapper, suffix, sanitized):
+        self.bin_dir, self.wrapper, self.suffix, self.sanitized = bin_dir, wrapper, suffix, sanitized
+
+    def command(self, program):
+        return self.wrapper + [os.path.join(self.bin_dir, program + self.suffix)]
+
+    def environment(self, case):
+        env = dict(os.environ)
+        if case.memory is not None and self.sanitized:
+            # The sanitizers reserve terabytes of address space, so a limit on
+            # it cannot be used; their allocator takes the limit instead.
+            extra = f"allocator_may_return_null=1:max_allocation_size_mb={case.memory}"
+            env["ASAN_OPTIONS"] = ":".join(filter(None, [env.get("ASAN_OPTIONS"), extra]))
+        return env
+
+    def limits(self, case):
+        if case.memory is None or self.sanitized:
+            return None
+        size = case.memory << 20
+        return lambda: resource.setrlimit(resource.RLIMIT_AS, (size, size))
+
+    def batch(self, program, case, data):
+        try:
+            done = subprocess.run(
+                self.command(program), input=data, capture_output=True, timeout=TIME_LIMIT,
+                env=self.environment(case), preexec_fn=self.limits(case))
+        except subprocess.TimeoutExpired as timeout:
+            return timeout.stdout or b"", timeout.stderr or b"", "no exit within the time limit"
+        return done.stdout, done.stderr, done.returncode
+
+    def lockstep(self, program, case, steps):
+        """Sends each input only once the output expected before it has arrived."""
+        child = subprocess.Popen(
+            self.command(program), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.limits(case))
+        seen, wanted, failure = b"", b"", None
+        try:
+            for direction, data in steps:
+                if direction == "<":
+                    child.stdin.write(data)
+                    child.stdin.flush()
+                    continue
+                wanted += data
+                deadline = time.monotonic() + TIME_LIMIT / 4
+                while len(seen) < len(wanted) and time.monotonic() < deadline:
+                    ready, _, _ = select.select([child.stdout], [], [], 0.05)
+                    if ready:
+                        chunk = os.read(child.stdout.fileno(), 65536)
+                        if not chunk:
+                            break
+                        seen += chunk
+                if not seen.startswith(wanted):
+                    failure = "output expected before the next input did not arrive while the program waited"
+                    break
+            rest, errors = child.communicate(timeout=TIME_LIMIT)
+            seen += rest
+            status = child.returncode
+        except subprocess.TimeoutExpired:
+            child.kill()
+            rest, errors = child.communicate()
+            seen, status = seen + rest, "no exit within the time limit"
+        if failure:
+            child.kill()
+            child.wait()
+            return seen, errors, failure
+        return seen, errors, status
+
+    def terminal(self, program, case, data):
+        """Runs on a pseudo-terminal that does not echo; stderr stays a pipe."""
+        master, slave = pty.openpty()
+        attributes = termios.tcgetattr(slave)
+        attributes[3] &= ~termios.ECHO
+        termios.tcsetattr(slave, termios.TCSANOW, attributes)
+        child = subprocess.Popen(
+            self.command(program), stdin=slave, stdout=slave, stderr=subprocess.PIPE,
+            env=self.environment(case), preexec_fn=self.limits(case))
+        os.close(slave)
+        seen, pending = b"", data
+        deadline = time.monotonic() + TIME_LIMIT
+        while time.monotonic() < deadline:
+            ready, writable, _ = select.select([master], [master] if pending else [], [], 0.05)
+            if writable:
+                pending = pending[os.write(master, pending[:256]):]
+            if ready:
+                try:
+                    chunk = os.read(master, 65536)
+                except OSError:  # the terminal is closed once the program has ended
+                    chunk = b""
+                if not chunk:
+                    break
+                seen += chunk
+        os.close(master)
+        try:
+            errors = child.communicate(timeout=TIME_LIMIT)[1]
+            status = child.returncode
+        except subprocess.TimeoutExpired:
+            child.kill()
+            errors, status = child.communicate()[1], "no exit within the time limit"
+        return seen, errors, status
+
+
+# What a sanitized program writes when it refuses an allocation over the limit
+# of a "memory:" case: the limit at work, not a fault.
+ALLOCATOR_NOTE = re.compile(rb"==\d+==WARNING: AddressSanitizer failed to allocate \w+ bytes\n")
+
+
+def check(label, expected_out, expected_exit, result):
+    out, errors, status = result
+    errors = ALLOCATOR_NOTE.sub(b"", errors)
+    problems = []
+    if isinstance(status, str):  # the run went wrong before it had a status
+        problems.append(f"    {status}")
+    elif status != expected_exit:
+        problems.append(f"    exit status {status}, expected {expected_exit}")
+    if out != expected_out:
+        problems.append(difference(expected_out, out))
+    if errors:
+        problems.append(f"    standard error was not empty: {show(errors[:2000])}")
+    if problems:
+        return [f"FAIL {label}"] + problems
+    return []
+
+
+def run_case(runner, definitions, program, case):
+    failures = []
+    if case.tty:
+        render = Renderer(definitions, program, CLEAR)
+        expected = render.strings(case.output).replace(b"\n", b"\r\n")
+        result = runner.terminal(program, case, render.strings(case.input))
+        return check(f"{case.name} [terminal]", expected, case.exit, result)
+    render = Renderer(definitions, program, b"")
+    expected = render.strings(case.output)
+    failures += check(case.name, expected, case.exit, runner.batch(program, case, render.strings(case.input)))
+    if case.dialog is not None:
+        steps = [(d, render.strings(strings)) for d, strings in case.dialog]
+        failures += check(f"{case.name} [line at a time]", expected, case.exit, runner.lockstep(program, case, steps))
+    return failures
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("transcripts", nargs="+")
+    parser.add_argument("--bin-dir", required=True, help="where the programs are")
+    parser.add_argument("--wrapper", default="", help="command that runs a program, e.g. wine")
+    parser.add_argument("--suffix", default="", help="file name suffix of the programs, e.g. .exe")
+    parser.add_argument("--sanitized", action="store_true", help="the programs are built with sanitizers")
+    args = parser.parse_args()
+
+    runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized)
+    passed = failed = 0
+    for path in args.transcripts:
+        definitions = read_definitions(os.path.join(os.path.dirname(path), "definitions.txt"))
+        program, cases = read_transcript(path)
+        for case in cases:
+            failures = run_case(runner, definitions, program, case)
+            if failures:
+                failed += 1
+                print(f"{path}: {case.where}", *failures, sep="\n")
+            else:
+                passed += 1
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed or not passed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
