@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Runs console transcripts: typed input, the exact bytes and exit status it gives.
 
-A transcript file names its program and holds cases:
+A transcript file names its program (or several programs that must all give
+the same transcript) and holds cases:
 
     program: stackcon
 
@@ -154,11 +155,11 @@ class Case:
 
 
 def read_transcript(path):
-    program, cases = None, []
+    programs, cases = None, []
     for number, key, value in read_fields(path):
         where = f"{path}:{number}"
         if key == "program":
-            program = " ".join(value)
+            programs = " ".join(value).split()
             continue
         if key == "case":
             cases.append(Case(" ".join(value), where))
@@ -187,7 +188,7 @@ def read_transcript(path):
             case.memory = int(" ".join(value))
         else:
             raise TranscriptError(f"{where}: unknown field '{key}'")
-    if program is None:
+    if not programs:
         raise TranscriptError(f"{path}: no 'program:' line")
     for case in cases:
         if case.exit is None:
@@ -195,7 +196,7 @@ def read_transcript(path):
         if case.dialog is not None:
             case.input = [s for d, strings in case.dialog if d == "<" for s in strings]
             case.output = [s for d, strings in case.dialog if d == ">" for s in strings]
-    return program, cases
+    return programs, cases
 
 
 def show(data):
@@ -369,14 +370,15 @@ def main():
     passed = failed = 0
     for path in args.transcripts:
         definitions = read_definitions(os.path.join(os.path.dirname(path), "definitions.txt"))
-        program, cases = read_transcript(path)
-        for case in cases:
-            failures = run_case(runner, definitions, program, case)
-            if failures:
-                failed += 1
-                print(f"{path}: {case.where}", *failures, sep="\n")
-            else:
-                passed += 1
+        programs, cases = read_transcript(path)
+        for program in programs:
+            for case in cases:
+                failures = run_case(runner, definitions, program, case)
+                if failures:
+                    failed += 1
+                    print(f"{case.where}: {program}", *failures, sep="\n")
+                else:
+                    passed += 1
     print(f"{passed} passed, {failed} failed")
     return 1 if failed or not passed else 0
 

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
+#include "tests/unit/printed.h"
 
 namespace {
 
@@ -15,13 +14,6 @@ STACK filled(int capacity, int elements) {
   STACK s(capacity);
   for (int e = 1; e <= elements; ++e) s.push(e);
   return s;
-}
-
-std::string printed(const STACK& s) {
-  testing::internal::CaptureStdout();
-  s.print();
-  std::fflush(stdout);
-  return testing::internal::GetCapturedStdout();
 }
 
 TEST(StackTest, HoldsElementsLastInFirstOut) {

@@ -1,0 +1,90 @@
+// pairqueue: a menu through which a person works on QUE2S queues: a working
+// queue made by choice 1 or 2, and a preset source queue holding 0 to 14.
+
+#include <iostream>
+#include <memory>
+
+#include "pairqueue/que2s.h"
+#include "platform/console.h"
+
+int main() {
+  console::init();
+
+  // Static, so that every way out of the process (choice 0, the end of the
+  // input, an overflow's exit) releases them.
+  static std::unique_ptr<QUE2S> source(new QUE2S(15));
+  static std::unique_ptr<QUE2S> working;  // null while there is none
+  for (int e = 0; e < 15; ++e) source->push(e);
+
+  int choice = 1;
+  int pass = 0;
+  while (choice != 0) {
+    ++pass;
+    console::clearScreen();
+    std::cout << "\n\n"
+              << "\t\t\tMenu for QUE2S\n"
+              << "\t\t--------------------------------------------\n"
+              << "\t\t1.initQUE2S\t\t2.initQUE2S from a QUE2S\n"
+              << "\t\t3.pos of QUE2S\t\t4.push\n"
+              << "\t\t5.pop\t\t\t6.assign\n"
+              << "\t\t7.print\t\t\t8.destroy\n"
+              << "\t\t0.exit\n"
+              << "\t\t--------------------------------------------\n"
+              << "\t请选择你的操作：";
+    choice = console::readChoice(console::Via::stream);
+
+    // Choices 3 to 7 read or change the working queue: without one they do
+    // nothing.
+    const bool needsWorking = choice >= 3 && choice <= 7;
+    if (!needsWorking || working) {
+      switch (choice) {
+        case 0:
+          return 0;
+        case 1: {
+          std::cout << "\t\t请输入队列的容量：";
+          int capacity;
+          if (!console::readNumber(capacity)) break;
+          working.reset(new QUE2S(capacity));
+          std::cout << "\t\t队列初始化成功\n";
+          break;
+        }
+        case 2:
+          working.reset(new QUE2S(*source));
+          std::cout << "\t\t队列初始化成功\n";
+          break;
+        case 3:
+          std::cout << "\t\t队列中有" << working->pos() << "个数据\n";
+          break;
+        case 4:
+          working->push(pass);
+          std::cout << "已将数字" << pass << "入队列\n";
+          std::cout << "当前有" << working->pos() << "个数据，最多可存放" << working->size()
+                    << "个数据\n";
+          break;
+        case 5: {
+          int e;
+          working->pop(e);
+          std::cout << "已将数字" << e << "出队列\n";
+          std::cout << "当前有" << working->pos() << "个数据，最少需存放0个数据\n";
+          break;
+        }
+        case 6:
+          working->assign(*source);
+          std::cout << "复制成功";
+          break;
+        case 7:
+          std::cout << "\t\t";
+          working->print();
+          break;
+        case 8:
+          working.reset();
+          std::cout << "销毁成功\n";
+          break;
+        default:  // outside the menu
+          break;
+      }
+    }
+    console::waitForEnter();
+  }
+  return 0;
+}
