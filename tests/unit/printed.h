@@ -6,13 +6,19 @@
 #include <cstdio>
 #include <string>
 
-// What a container's print() writes to standard output.
-template <typename Container>
-std::string printed(const Container& c) {
+// What a call writes to standard output.
+template <typename Call>
+std::string output(Call call) {
   testing::internal::CaptureStdout();
-  c.print();
+  call();
   std::fflush(stdout);
   return testing::internal::GetCapturedStdout();
+}
+
+// What a container's print() writes.
+template <typename Container>
+std::string printed(const Container& c) {
+  return output([&c] { c.print(); });
 }
 
 #endif  // TESTS_UNIT_PRINTED_H_

@@ -1,0 +1,102 @@
+// objstack: a menu through which a person works on OOSTK objects: a working
+// stack made by choice 1 or 2, and a preset source stack holding 1 to 5. The
+// menu goes out through printf, the messages through std::cout.
+
+#include <cstdio>
+#include <iostream>
+#include <memory>
+
+#include "objstack/oostk.h"
+#include "platform/console.h"
+
+int main() {
+  console::init();
+
+  // Static, so that every way out of the process (choice 0, the end of the
+  // input, an overflow's exit) releases them.
+  static std::unique_ptr<OOSTK> source(new OOSTK(5));
+  static std::unique_ptr<OOSTK> working;  // null while there is none
+  for (int e = 1; e <= 5; ++e) source->push(e);
+
+  int choice = 1;
+  int pass = 0;
+  while (choice != 0) {
+    ++pass;
+    console::clearScreen();
+    std::printf("\n\n");
+    std::printf("\t\t\tMenu for STACK\n");
+    std::printf("\t\t--------------------------------------------\n");
+    std::printf("\t\t1.initStack\t\t2.initStack from a stack\n");
+    std::printf("\t\t3.size of stack\t\t4.pos of stack\n");
+    std::printf("\t\t5.get one elem\t\t6.push\n");
+    std::printf("\t\t7.pop\t\t\t8.assign\n");
+    std::printf("\t\t9.print\t\t\t10.destroy\n");
+    std::printf("\t\t0.exit\n");
+    std::printf("\t\t--------------------------------------------\n");
+    std::printf("\t请选择你的操作\n");
+    choice = console::readChoice(console::Via::stdio);
+
+    // Choices 3 to 9 read or change the working stack: without one they do
+    // nothing.
+    const bool needsWorking = choice >= 3 && choice <= 9;
+    if (!needsWorking || working) {
+      switch (choice) {
+        case 0:
+          return 0;
+        case 1: {
+          std::cout << "请输入需要初始化的栈的容量：\n\t\t";
+          int capacity;
+          if (!console::readNumber(capacity)) break;
+          working.reset(new OOSTK(capacity));
+          std::cout << "\t\t初始化成功\n";
+          break;
+        }
+        case 2:
+          working.reset(new OOSTK(*source));
+          std::cout << "\t\t初始化成功\n";
+          break;
+        case 3:
+          std::cout << "\t\t栈的大小是" << working->size();
+          break;
+        case 4:
+          std::cout << "\t\t栈中有" << working->pos() << "个数据\n";
+          break;
+        case 5: {
+          std::cout << "你要取出第几个元素？\n";
+          int index;
+          if (!console::readNumber(index)) break;
+          std::cout << "\t\t第" << index << "个元素是" << working->get(index) << "\n";
+          break;
+        }
+        case 6:
+          working->push(pass);
+          std::cout << "\t\t已将数字" << pass << "入栈\n";
+          std::cout << "\t\t栈中已有" << working->pos() << "个数据，最多可存放" << working->size()
+                    << "个数据\n";
+          break;
+        case 7: {
+          int e;
+          working->pop(e);
+          std::cout << "\t\t出栈成功，栈尾元素是" << e << "\n";
+          std::cout << "\t\t栈中有" << working->pos() << "个数据，最少需存放0个数据\n";
+          break;
+        }
+        case 8:
+          working->assign(*source);
+          std::cout << "\t\t赋值成功\n";
+          break;
+        case 9:
+          working->print();
+          break;
+        case 10:
+          working.reset();
+          std::cout << "\t\t销毁成功\n";
+          break;
+        default:  // outside the menu
+          break;
+      }
+    }
+    console::waitForEnter();
+  }
+  return 0;
+}

@@ -1,0 +1,123 @@
+// recstack: a menu through which a person works on one STACKREC record of
+// capacity 10, the working stack, and a preset source record holding 0 to 9.
+// Everything goes through printf, scanf and getchar.
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "platform/console.h"
+#include "recstack/stackrec.h"
+
+// File scope, so that releaseRecords can give them back however the process
+// ends: choice 0, the end of the input, or an overflow's exit.
+static STACKREC* working;  // null after destroy
+static STACKREC* source;
+
+// A zeroed record, which holds no stack until it is initialised.
+static STACKREC* newRecord(void) {
+  STACKREC* s = (STACKREC*)calloc(1, sizeof *s);
+  if (s == NULL) exit(-1);
+  return s;
+}
+
+static bool isLive(const STACKREC* s) { return s != NULL && s->items != NULL; }
+
+// Choices 1 and 2 start on a fresh record, releasing any stack they replace.
+static void renewWorking(void) {
+  if (working != NULL) destroy(working);
+  working = newRecord();
+}
+
+static void releaseRecords(void) {
+  if (working != NULL) destroy(working);
+  destroy(source);
+}
+
+int main() {
+  console::init();
+  working = newRecord();
+  source = newRecord();
+  atexit(releaseRecords);
+
+  int choice = 1;
+  const int index = 2;  // the element choice 5 reads, always the third
+  int pass = 0;
+  initStack(source, 10);
+  if (!isLive(source)) exit(-1);
+  for (int e = 0; e < 10; e++) push(source, e);
+
+  while (choice != 0) {
+    pass++;
+    console::clearScreen();
+    printf("\n\n");
+    printf("\t\t\tMenu for STACK\n");
+    printf("\t\t--------------------------------------------\n");
+    printf("\t\t1.initStack\t\t2.initStack from a stack\n");
+    printf("\t\t3.size of stack\t\t4.pos of stack\n");
+    printf("\t\t5.get one elem\t\t6.push\n");
+    printf("\t\t7.pop\t\t\t8.assign\n");
+    printf("\t\t9.print\t\t\t10.destroy\n");
+    printf("\t\t0.exit\n");
+    printf("\t\t--------------------------------------------\n");
+    printf("\t请选择你的操作\n");
+    choice = console::readChoice(console::Via::stdio);
+
+    // Choices 3 to 9 read or change the working stack: without one they do
+    // nothing.
+    const bool needsWorking = choice >= 3 && choice <= 9;
+    if (!needsWorking || isLive(working)) {
+      int e;
+      switch (choice) {
+        case 0:
+          return 0;
+        case 1:
+          renewWorking();
+          initStack(working, 10);
+          if (isLive(working)) printf("\t\t初始化成功\n");
+          break;
+        case 2:
+          renewWorking();
+          initStackFrom(working, source);  // reports success or failure itself
+          if (isLive(working)) printf("初始化成功\n");
+          break;
+        case 3:
+          printf("\t\t栈的大小是%d", size(working));
+          break;
+        case 4:
+          printf("\t\t栈中有%d个数据", pos(working));
+          break;
+        case 5:
+          printf("\t\t第%d个元素是%d", index + 1, get(working, index));
+          break;
+        case 6:
+          push(working, pass);
+          printf("\t\t已将数字%d入栈\n", pass);
+          printf("\t\t栈中已有%d个数据，最多可存放%d个数据", pos(working), size(working));
+          break;
+        case 7:
+          pop(working, &e);
+          printf("\t\t出栈成功，栈尾元素是%d\n", e);
+          printf("\t\t栈中有%d个数据，最少需存放0个数据", pos(working));
+          break;
+        case 8:
+          assign(working, source);
+          printf("复制成功\n");
+          break;
+        case 9:
+          print(working);
+          break;
+        case 10:
+          if (isLive(working)) {
+            destroy(working);
+            working = NULL;
+          }
+          printf("\t\t销毁成功\n");
+          break;
+        default:  // outside the menu
+          break;
+      }
+    }
+    console::waitForEnter();
+  }
+  return 0;
+}
