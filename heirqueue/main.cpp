@@ -7,6 +7,19 @@
 #include "heirqueue/queis.h"
 #include "platform/console.h"
 
+// The menu and its prompt, written as one piece before every choice.
+static const char kMenu[] =
+    "\n\n"
+    "\t\t\tMenu for QUEIS\n"
+    "\t\t--------------------------------------------\n"
+    "\t\t1.initQUEIS\t\t2.initQUEIS from a QUEIS\n"
+    "\t\t3.pos of QUEIS\t\t4.push\n"
+    "\t\t5.pop\t\t\t6.assign\n"
+    "\t\t7.print\t\t\t8.destroy\n"
+    "\t\t0.exit\n"
+    "\t\t--------------------------------------------\n"
+    "\t请选择你的操作：";
+
 int main() {
   console::init();
 
@@ -21,16 +34,7 @@ int main() {
   while (choice != 0) {
     ++pass;
     console::clearScreen();
-    std::cout << "\n\n"
-              << "\t\t\tMenu for QUEIS\n"
-              << "\t\t--------------------------------------------\n"
-              << "\t\t1.initQUEIS\t\t2.initQUEIS from a QUEIS\n"
-              << "\t\t3.pos of QUEIS\t\t4.push\n"
-              << "\t\t5.pop\t\t\t6.assign\n"
-              << "\t\t7.print\t\t\t8.destroy\n"
-              << "\t\t0.exit\n"
-              << "\t\t--------------------------------------------\n"
-              << "\t请选择你的操作：";
+    std::cout << kMenu;
     choice = console::readChoice(console::Via::stream);
 
     // Choices 3 to 7 read or change the working queue: without one they do

@@ -115,7 +115,8 @@ void init() {
   // every extraction; nextChar() flushes only when a read has to wait.
   std::cin.tie(nullptr);
   // Scripts pipe in whole sessions; a larger buffer means fewer writes.
-  if (!stdoutIsTerminal()) std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
+  static char buffer[1 << 16];
+  if (!stdoutIsTerminal()) std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
 }
 
 void clearScreen() {

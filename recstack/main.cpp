@@ -33,6 +33,20 @@ static void releaseRecords(void) {
   destroy(source);
 }
 
+// The menu and its prompt, written as one piece before every choice.
+static const char kMenu[] =
+    "\n\n"
+    "\t\t\tMenu for STACK\n"
+    "\t\t--------------------------------------------\n"
+    "\t\t1.initStack\t\t2.initStack from a stack\n"
+    "\t\t3.size of stack\t\t4.pos of stack\n"
+    "\t\t5.get one elem\t\t6.push\n"
+    "\t\t7.pop\t\t\t8.assign\n"
+    "\t\t9.print\t\t\t10.destroy\n"
+    "\t\t0.exit\n"
+    "\t\t--------------------------------------------\n"
+    "\t请选择你的操作\n";
+
 int main() {
   console::init();
   working = newRecord();
@@ -49,17 +63,7 @@ int main() {
   while (choice != 0) {
     pass++;
     console::clearScreen();
-    printf("\n\n");
-    printf("\t\t\tMenu for STACK\n");
-    printf("\t\t--------------------------------------------\n");
-    printf("\t\t1.initStack\t\t2.initStack from a stack\n");
-    printf("\t\t3.size of stack\t\t4.pos of stack\n");
-    printf("\t\t5.get one elem\t\t6.push\n");
-    printf("\t\t7.pop\t\t\t8.assign\n");
-    printf("\t\t9.print\t\t\t10.destroy\n");
-    printf("\t\t0.exit\n");
-    printf("\t\t--------------------------------------------\n");
-    printf("\t请选择你的操作\n");
+    printf("%s", kMenu);
     choice = console::readChoice(console::Via::stdio);
 
     // Choices 3 to 9 read or change the working stack: without one they do

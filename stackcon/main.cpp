@@ -7,6 +7,20 @@
 #include "platform/console.h"
 #include "stack/stack.h"
 
+// The menu and its prompt, written as one piece before every choice.
+static const char kMenu[] =
+    "\n\n"
+    "\t\t\tMenu for STACK\n"
+    "\t\t--------------------------------------------\n"
+    "\t\t1.initStack\t\t2.initStack from a stack\n"
+    "\t\t3.size of stack\t\t4.pos of stack\n"
+    "\t\t5.get one elem\t\t6.push\n"
+    "\t\t7.pop\t\t\t8.assign\n"
+    "\t\t9.print\t\t\t10.destroy\n"
+    "\t\t0.exit\n"
+    "\t\t--------------------------------------------\n"
+    "\t请选择你的操作：";
+
 int main() {
   console::init();
 
@@ -21,17 +35,7 @@ int main() {
   while (choice != 0) {
     ++pass;
     console::clearScreen();
-    std::cout << "\n\n"
-              << "\t\t\tMenu for STACK\n"
-              << "\t\t--------------------------------------------\n"
-              << "\t\t1.initStack\t\t2.initStack from a stack\n"
-              << "\t\t3.size of stack\t\t4.pos of stack\n"
-              << "\t\t5.get one elem\t\t6.push\n"
-              << "\t\t7.pop\t\t\t8.assign\n"
-              << "\t\t9.print\t\t\t10.destroy\n"
-              << "\t\t0.exit\n"
-              << "\t\t--------------------------------------------\n"
-              << "\t请选择你的操作：";
+    std::cout << kMenu;
     choice = console::readChoice(console::Via::stdio);
 
     // Choices 3 to 9 read or change the working stack: without one they do
