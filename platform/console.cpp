@@ -120,13 +120,16 @@ void init() {
 }
 
 void clearScreen() {
+  // A pipe or a file has no screen: clearing would only add bytes to it
+  // (cls writes a form feed there).
+  static const bool terminal = stdoutIsTerminal();
+  if (!terminal) return;
 #ifdef _WIN32
-  std::fflush(stdout);
+  std::fflush(stdout);  // what came before the menu stays above the clearing
   std::system("cls");
 #else
   // Home the cursor, clear the screen, clear the scroll-back.
-  static const bool terminal = stdoutIsTerminal();
-  if (terminal) std::fputs("\x1b[H\x1b[2J\x1b[3J", stdout);
+  std::fputs("\x1b[H\x1b[2J\x1b[3J", stdout);
 #endif
 }
 

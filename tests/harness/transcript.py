@@ -29,6 +29,10 @@ Optional fields: "on: tty" runs the case on a pseudo-terminal (the terminal
 turns each \\n into \\r\\n); "memory: N" lets the program obtain no more than
 N MiB, so that a large allocation fails. Every run must also leave standard
 error empty and end within the time limit.
+
+With --windows the programs are Windows executables run through --wrapper
+(wine): their text-mode output ends lines in \\r\\n, and the cases that need
+a pseudo-terminal or an address-space limit are skipped.
 """
 
 import argparse
@@ -218,8 +222,9 @@ def difference(expected, actual):
 
 
 class Runner:
-    def __init__(self, bin_dir, wrapper, suffix, sanitized):
-        self.bin_dir, self.wrapper, self.suffix, self.sanitized = bin_dir, wrapper, suffix, sanitized
+    def __init__(self, bin_dir, wrapper, suffix, sanitized, windows):
+        self.bin_dir, self.wrapper, self.suffix = bin_dir, wrapper, suffix
+        self.sanitized, self.windows = sanitized, windows
 
     def command(self, program):
         return self.wrapper + [os.path.join(self.bin_dir, program + self.suffix)]
@@ -342,17 +347,23 @@ def check(label, expected_out, expected_exit, result):
 
 
 def run_case(runner, definitions, program, case):
-    failures = []
+    """The failures of one case; None when it cannot run here."""
+    if runner.windows and (case.tty or case.memory is not None):
+        return None
+    # A terminal, and a Windows program's text-mode output, end lines in \r\n.
+    render = Renderer(definitions, program, CLEAR if case.tty else b"")
+    crlf = case.tty or runner.windows
+
+    def shown(strings):
+        out = render.strings(strings)
+        return out.replace(b"\n", b"\r\n") if crlf else out
+
+    expected, typed = shown(case.output), render.strings(case.input)
     if case.tty:
-        render = Renderer(definitions, program, CLEAR)
-        expected = render.strings(case.output).replace(b"\n", b"\r\n")
-        result = runner.terminal(program, case, render.strings(case.input))
-        return check(f"{case.name} [terminal]", expected, case.exit, result)
-    render = Renderer(definitions, program, b"")
-    expected = render.strings(case.output)
-    failures += check(case.name, expected, case.exit, runner.batch(program, case, render.strings(case.input)))
+        return check(f"{case.name} [terminal]", expected, case.exit, runner.terminal(program, case, typed))
+    failures = check(case.name, expected, case.exit, runner.batch(program, case, typed))
     if case.dialog is not None:
-        steps = [(d, render.strings(strings)) for d, strings in case.dialog]
+        steps = [(d, shown(strings) if d == ">" else render.strings(strings)) for d, strings in case.dialog]
         failures += check(f"{case.name} [line at a time]", expected, case.exit, runner.lockstep(program, case, steps))
     return failures
 
@@ -364,22 +375,25 @@ def main():
     parser.add_argument("--wrapper", default="", help="command that runs a program, e.g. wine")
     parser.add_argument("--suffix", default="", help="file name suffix of the programs, e.g. .exe")
     parser.add_argument("--sanitized", action="store_true", help="the programs are built with sanitizers")
+    parser.add_argument("--windows", action="store_true", help="the programs are Windows executables")
     args = parser.parse_args()
 
-    runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized)
-    passed = failed = 0
+    runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows)
+    passed = failed = skipped = 0
     for path in args.transcripts:
         definitions = read_definitions(os.path.join(os.path.dirname(path), "definitions.txt"))
         programs, cases = read_transcript(path)
         for program in programs:
             for case in cases:
                 failures = run_case(runner, definitions, program, case)
-                if failures:
+                if failures is None:
+                    skipped += 1
+                elif failures:
                     failed += 1
                     print(f"{case.where}: {program}", *failures, sep="\n")
                 else:
                     passed += 1
-    print(f"{passed} passed, {failed} failed")
+    print(f"{passed} passed, {failed} failed" + (f", {skipped} skipped" if skipped else ""))
     return 1 if failed or not passed else 0
 
 
