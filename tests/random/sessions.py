@@ -19,8 +19,6 @@ import random
 import subprocess
 import sys
 
-TIME_LIMIT = 10.0
-
 # Highest menu choice, and the choices that ask for a number.
 PROGRAMS = {
     "stackcon": (10, {1, 5}),
@@ -76,9 +74,9 @@ def session(r, highest, prompting):
     return text.encode("latin-1")
 
 
-def run(program_path, data):
+def run(program_path, data, time_limit):
     try:
-        done = subprocess.run([program_path], input=data, capture_output=True, timeout=TIME_LIMIT)
+        done = subprocess.run([program_path], input=data, capture_output=True, timeout=time_limit)
     except subprocess.TimeoutExpired:
         return "did not end within the time limit"
     problems = []
@@ -101,14 +99,16 @@ def main():
     parser.add_argument("--bin-dir", required=True)
     parser.add_argument("--seed", type=int, default=20261207)
     parser.add_argument("--count", type=int, default=300)
+    parser.add_argument("--time-limit", type=float, default=10.0, help="seconds for one run")
     args = parser.parse_args()
 
     highest, prompting = PROGRAMS[args.program]
     path = os.path.join(args.bin_dir, args.program)
     seeds = [args.seed + i for i in range(args.count)]
     inputs = {seed: session(random.Random(f"{args.program}:{seed}"), highest, prompting) for seed in seeds}
-    with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
-        outcomes = dict(zip(seeds, pool.map(lambda seed: run(path, inputs[seed]), seeds)))
+    with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
+        runs = pool.map(lambda seed: run(path, inputs[seed], args.time_limit), seeds)
+        outcomes = dict(zip(seeds, runs))
 
     failed = [seed for seed in seeds if outcomes[seed]]
     for seed in failed:
