@@ -15,6 +15,10 @@
 #include <unistd.h>
 #endif
 
+#ifdef __GLIBC__
+#include <stdio_ext.h>
+#endif
+
 namespace console {
 namespace {
 
@@ -114,6 +118,11 @@ void init() {
   // A tied std::cin would flush std::cout (and so standard output) before
   // every extraction; nextChar() flushes only when a read has to wait.
   std::cin.tie(nullptr);
+#ifdef __GLIBC__
+  // One thread: every character need not take the stream's lock.
+  __fsetlocking(stdin, FSETLOCKING_BYCALLER);
+  __fsetlocking(stdout, FSETLOCKING_BYCALLER);
+#endif
   // Scripts pipe in whole sessions; a larger buffer means fewer writes.
   static char buffer[1 << 16];
   if (!stdoutIsTerminal()) std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
