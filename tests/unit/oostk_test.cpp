@@ -14,7 +14,6 @@ void fill(OOSTK& s, int from, int to) {
   for (int e = from; e <= to; ++e) s.push(e);
 }
 
-
 TEST(ObjectStackTest, GetOutsideTheArrayGivesZeroAndFreshSlotsReadZero) {
   OOSTK s(3);
   s.push(7);
@@ -64,7 +63,6 @@ TEST(ObjectStackTest, AssignIntoALargerStackKeepsItsCapacityAndUpperSlots) {
   EXPECT_EQ(s.get(6), 17);
 }
 
-
 TEST(ObjectStackTest, AssignToItselfChangesNothing) {
   OOSTK s(5);
   fill(s, 1, 3);
@@ -73,7 +71,6 @@ TEST(ObjectStackTest, AssignToItselfChangesNothing) {
   EXPECT_EQ(s.pos(), 3);
   EXPECT_EQ(printed(s), "1 2 3 ");
 }
-
 
 TEST(ObjectStackTest, OverflowAndUnderflowExitWithMinusOneSilently) {
   OOSTK full(5);

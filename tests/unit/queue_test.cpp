@@ -35,7 +35,6 @@ class QueueTest : public testing::Test {
 using Queues = testing::Types<QUE2S, QUEIS>;
 TYPED_TEST_SUITE(QueueTest, Queues);
 
-
 TYPED_TEST(QueueTest, WrapsAroundThroughFillsAndDrains) {
   TypeParam q(2);
   q.push(1);
@@ -72,7 +71,6 @@ TYPED_TEST(QueueTest, AgreesWithAReferenceQueueAtFullCapacity) {
   for (int v : reference) expected += std::to_string(v) + " ";
   EXPECT_EQ(printed(q), expected);
 }
-
 
 TYPED_TEST(QueueTest, CapacityZeroOrNegativeHoldsNothing) {
   for (int n : {0, -5}) {

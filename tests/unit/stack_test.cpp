@@ -16,8 +16,6 @@ STACK filled(int capacity, int elements) {
   return s;
 }
 
-
-
 TEST(StackTest, GetOutsideTheArrayGivesZero) {
   STACK s = filled(3, 3);
   EXPECT_EQ(s.get(3), 0);
@@ -102,7 +100,6 @@ TEST(StackTest, AssignToItselfChangesNothing) {
   EXPECT_EQ(s.pos(), 3);
   EXPECT_EQ(printed(s), "1 2 3 ");
 }
-
 
 TEST(StackDeathTest, OverflowExitsWithMinusOneSilently) {
   STACK full = filled(5, 5);
