@@ -47,8 +47,10 @@ TYPED_TEST(QueueTest, WrapsAroundThroughFillsAndDrains) {
   EXPECT_EQ(printed(q), "");
 }
 
-// Against a reference queue, with the queue at or near capacity on many
-// removals: any element left behind in the scratch stack would overflow it.
+// Against a reference queue, often at full capacity. This also shows the
+// scratch stack empty after every operation: removal only moves elements
+// between the two stacks, so one left behind in the scratch stack would be
+// missing from the queue's length (and two would overflow it at capacity).
 TYPED_TEST(QueueTest, AgreesWithAReferenceQueueAtFullCapacity) {
   const int capacity = 7;
   TypeParam q(capacity);
