@@ -179,7 +179,7 @@ def read_transcript(path):
             case.dialog = []
             for line in value:
                 direction, text = line[:1], line[1:]
-                if direction not in "<>" or not direction:
+                if direction not in ("<", ">"):
                     raise TranscriptError(f"{where}: dialog lines start with '>' or '<': {line!r}")
                 case.dialog.append((direction, parse_strings(text, where)))
         elif key == "exit":
