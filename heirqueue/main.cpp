@@ -20,75 +20,66 @@ static const char kMenu[] =
     "\t\t--------------------------------------------\n"
     "\t请选择你的操作：";
 
-int main() {
-  console::init();
+static void showMenu() { std::cout << kMenu; }
 
-  // Static, so that every way out of the process (choice 0, the end of the
-  // input, an overflow's exit) releases them.
-  static std::unique_ptr<QUEIS> source(new QUEIS(15));
-  static std::unique_ptr<QUEIS> working;  // null while there is none
-  for (int e = 0; e < 15; ++e) source->push(e);
+// Static, so that every way out of the process (choice 0, the end of the
+// input, an overflow's exit) releases them.
+static std::unique_ptr<QUEIS> source;
+static std::unique_ptr<QUEIS> working;  // null while there is none
 
-  int choice = 1;
-  int pass = 0;
-  while (choice != 0) {
-    ++pass;
-    console::clearScreen();
-    std::cout << kMenu;
-    choice = console::readChoice(console::Via::stream);
-
-    // Choices 3 to 7 read or change the working queue: without one they do
-    // nothing.
-    const bool needsWorking = choice >= 3 && choice <= 7;
-    if (!needsWorking || working) {
-      switch (choice) {
-        case 0:
-          return 0;
-        case 1: {
-          std::cout << "\t\t请输入队列的容量：";
-          int capacity;
-          if (!console::readNumber(capacity)) break;
-          working.reset(new QUEIS(capacity));
-          std::cout << "\t\t队列初始化成功\n";
-          break;
-        }
-        case 2:
-          working.reset(new QUEIS(*source));
-          std::cout << "\t\t队列初始化成功\n";
-          break;
-        case 3:
-          std::cout << "\t\t队列中有" << working->pos() << "个数据\n";
-          break;
-        case 4:
-          working->push(pass);
-          std::cout << "已将数字" << pass << "入队列\n";
-          std::cout << "当前有" << working->pos() << "个数据，最多可存放" << working->size()
-                    << "个数据\n";
-          break;
-        case 5: {
-          int e;
-          working->pop(e);
-          std::cout << "已将数字" << e << "出队列\n";
-          std::cout << "当前有" << working->pos() << "个数据，最少需存放0个数据\n";
-          break;
-        }
-        case 6:
-          working->assignQueue(*source);
-          std::cout << "复制成功";
-          break;
-        case 7:
-          std::cout << "\t\t";
-          working->print();
-          break;
-        case 8:
-          working.reset();
-          std::cout << "销毁成功\n";
-          break;
-        default:  // outside the menu
-          break;
-      }
+static void act(int choice, int pass) {
+  // Choices 3 to 7 read or change the working queue: without one they do
+  // nothing.
+  if (choice >= 3 && choice <= 7 && !working) return;
+  switch (choice) {
+    case 1: {
+      std::cout << "\t\t请输入队列的容量：";
+      int capacity;
+      if (!console::readNumber(capacity)) break;
+      working.reset(new QUEIS(capacity));
+      std::cout << "\t\t队列初始化成功\n";
+      break;
     }
-    console::waitForEnter();
+    case 2:
+      working.reset(new QUEIS(*source));
+      std::cout << "\t\t队列初始化成功\n";
+      break;
+    case 3:
+      std::cout << "\t\t队列中有" << working->pos() << "个数据\n";
+      break;
+    case 4:
+      working->push(pass);
+      std::cout << "已将数字" << pass << "入队列\n";
+      std::cout << "当前有" << working->pos() << "个数据，最多可存放" << working->size()
+                << "个数据\n";
+      break;
+    case 5: {
+      int e;
+      working->pop(e);
+      std::cout << "已将数字" << e << "出队列\n";
+      std::cout << "当前有" << working->pos() << "个数据，最少需存放0个数据\n";
+      break;
+    }
+    case 6:
+      working->assignQueue(*source);
+      std::cout << "复制成功";
+      break;
+    case 7:
+      std::cout << "\t\t";
+      working->print();
+      break;
+    case 8:
+      working.reset();
+      std::cout << "销毁成功\n";
+      break;
+    default:  // outside the menu
+      break;
   }
-  return 0;
+}
+
+int main() {
+  console::init("heirqueue");
+  source.reset(new QUEIS(15));
+  for (int e = 0; e < 15; ++e) source->push(e);
+  console::runMenu(console::Via::stream, showMenu, act);
 }

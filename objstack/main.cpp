@@ -23,84 +23,75 @@ static const char kMenu[] =
     "\t\t--------------------------------------------\n"
     "\t请选择你的操作\n";
 
-int main() {
-  console::init();
+static void showMenu() { std::printf("%s", kMenu); }
 
-  // Static, so that every way out of the process (choice 0, the end of the
-  // input, an overflow's exit) releases them.
-  static std::unique_ptr<OOSTK> source(new OOSTK(5));
-  static std::unique_ptr<OOSTK> working;  // null while there is none
-  for (int e = 1; e <= 5; ++e) source->push(e);
+// Static, so that every way out of the process (choice 0, the end of the
+// input, an overflow's exit) releases them.
+static std::unique_ptr<OOSTK> source;
+static std::unique_ptr<OOSTK> working;  // null while there is none
 
-  int choice = 1;
-  int pass = 0;
-  while (choice != 0) {
-    ++pass;
-    console::clearScreen();
-    std::printf("%s", kMenu);
-    choice = console::readChoice(console::Via::stdio);
-
-    // Choices 3 to 9 read or change the working stack: without one they do
-    // nothing.
-    const bool needsWorking = choice >= 3 && choice <= 9;
-    if (!needsWorking || working) {
-      switch (choice) {
-        case 0:
-          return 0;
-        case 1: {
-          std::cout << "请输入需要初始化的栈的容量：\n\t\t";
-          int capacity;
-          if (!console::readNumber(capacity)) break;
-          working.reset(new OOSTK(capacity));
-          std::cout << "\t\t初始化成功\n";
-          break;
-        }
-        case 2:
-          working.reset(new OOSTK(*source));
-          std::cout << "\t\t初始化成功\n";
-          break;
-        case 3:
-          std::cout << "\t\t栈的大小是" << working->size();
-          break;
-        case 4:
-          std::cout << "\t\t栈中有" << working->pos() << "个数据\n";
-          break;
-        case 5: {
-          std::cout << "你要取出第几个元素？\n";
-          int index;
-          if (!console::readNumber(index)) break;
-          std::cout << "\t\t第" << index << "个元素是" << working->get(index) << "\n";
-          break;
-        }
-        case 6:
-          working->push(pass);
-          std::cout << "\t\t已将数字" << pass << "入栈\n";
-          std::cout << "\t\t栈中已有" << working->pos() << "个数据，最多可存放" << working->size()
-                    << "个数据\n";
-          break;
-        case 7: {
-          int e;
-          working->pop(e);
-          std::cout << "\t\t出栈成功，栈尾元素是" << e << "\n";
-          std::cout << "\t\t栈中有" << working->pos() << "个数据，最少需存放0个数据\n";
-          break;
-        }
-        case 8:
-          working->assign(*source);
-          std::cout << "\t\t赋值成功\n";
-          break;
-        case 9:
-          working->print();
-          break;
-        case 10:
-          working.reset();
-          std::cout << "\t\t销毁成功\n";
-          break;
-        default:  // outside the menu
-          break;
-      }
+static void act(int choice, int pass) {
+  // Choices 3 to 9 read or change the working stack: without one they do
+  // nothing.
+  if (choice >= 3 && choice <= 9 && !working) return;
+  switch (choice) {
+    case 1: {
+      std::cout << "请输入需要初始化的栈的容量：\n\t\t";
+      int capacity;
+      if (!console::readNumber(capacity)) break;
+      working.reset(new OOSTK(capacity));
+      std::cout << "\t\t初始化成功\n";
+      break;
     }
-    console::waitForEnter();
+    case 2:
+      working.reset(new OOSTK(*source));
+      std::cout << "\t\t初始化成功\n";
+      break;
+    case 3:
+      std::cout << "\t\t栈的大小是" << working->size();
+      break;
+    case 4:
+      std::cout << "\t\t栈中有" << working->pos() << "个数据\n";
+      break;
+    case 5: {
+      std::cout << "你要取出第几个元素？\n";
+      int index;
+      if (!console::readNumber(index)) break;
+      std::cout << "\t\t第" << index << "个元素是" << working->get(index) << "\n";
+      break;
+    }
+    case 6:
+      working->push(pass);
+      std::cout << "\t\t已将数字" << pass << "入栈\n";
+      std::cout << "\t\t栈中已有" << working->pos() << "个数据，最多可存放" << working->size()
+                << "个数据\n";
+      break;
+    case 7: {
+      int e;
+      working->pop(e);
+      std::cout << "\t\t出栈成功，栈尾元素是" << e << "\n";
+      std::cout << "\t\t栈中有" << working->pos() << "个数据，最少需存放0个数据\n";
+      break;
+    }
+    case 8:
+      working->assign(*source);
+      std::cout << "\t\t赋值成功\n";
+      break;
+    case 9:
+      working->print();
+      break;
+    case 10:
+      working.reset();
+      std::cout << "\t\t销毁成功\n";
+      break;
+    default:  // outside the menu
+      break;
   }
-  return 0;
+}
+
+int main() {
+  console::init("objstack");
+  source.reset(new OOSTK(5));
+  for (int e = 1; e <= 5; ++e) source->push(e);
+  console::runMenu(console::Via::stdio, showMenu, act);
 }

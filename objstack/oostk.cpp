@@ -1,22 +1,19 @@
 #include "objstack/oostk.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
-// An array of n zeroed slots (none for n <= 0). calloc hands out zero pages
-// without touching them, so even a huge stack costs nothing until it is used.
+// An array of n zeroed slots, or none (null) when n <= 0; ends the process
+// with status -1 when it cannot be had. calloc hands out zero pages without
+// touching them, so even a huge stack costs nothing until it is used.
 int* zeroedSlots(int n) {
   if (n <= 0) return nullptr;
   void* slots = std::calloc(static_cast<std::size_t>(n), sizeof(int));
   if (slots == nullptr) std::exit(-1);
   return static_cast<int*>(slots);
-}
-
-void copySlots(int* to, const int* from, int n) {
-  if (n > 0) std::memmove(to, from, static_cast<std::size_t>(n) * sizeof(int));
 }
 
 }  // namespace
@@ -25,7 +22,7 @@ OOSTK::OOSTK(int n) : items(zeroedSlots(n)), capacity(n > 0 ? n : 0), count(0) {
 
 OOSTK::OOSTK(const OOSTK& s)
     : items(zeroedSlots(s.capacity)), capacity(s.capacity), count(s.count) {
-  copySlots(items, s.items, capacity);
+  std::copy_n(s.items, capacity, items);
 }
 
 OOSTK::~OOSTK() { std::free(items); }
@@ -38,26 +35,25 @@ int OOSTK::get(int i) const { return i >= 0 && i < capacity ? items[i] : 0; }
 
 OOSTK& OOSTK::push(int e) {
   if (count == capacity) std::exit(-1);
-  items[count] = e;
-  ++count;
+  items[count++] = e;
   return *this;
 }
 
 OOSTK& OOSTK::pop(int& e) {
   if (count == 0) std::exit(-1);
-  --count;
-  e = items[count];
+  e = items[--count];
   return *this;
 }
 
 OOSTK& OOSTK::assign(const OOSTK& s) {
+  if (&s == this) return *this;
   if (capacity < s.capacity) {
     int* larger = zeroedSlots(s.capacity);
     std::free(items);
     items = larger;
     capacity = s.capacity;
   }
-  copySlots(items, s.items, s.capacity);  // memmove: s may be this stack
+  std::copy_n(s.items, s.capacity, items);
   count = s.count;
   return *this;
 }

@@ -52,6 +52,9 @@ bool stdoutIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
 // its end, which does not wait either).
 bool inputIsWaiting() {
 #ifdef __GLIBC__
+  // Only an optimisation: characters in glibc's buffer spare the poll below.
+  // A wrong answer here costs one needless flush, never a hang, since the
+  // poll would only say "waiting" and the flush is all that follows.
   if (stdin->_IO_read_ptr < stdin->_IO_read_end) return true;
 #endif
   pollfd in = {STDIN_FILENO, POLLIN, 0};
@@ -111,9 +114,24 @@ bool readInt(Via via, int& value) {
   return ok;
 }
 
+// Clears the screen before a menu: on Windows with the "cls" command, elsewhere
+// with an ANSI sequence. A pipe or a file has no screen: clearing would only
+// add bytes to it (cls writes a form feed there).
+void clearScreen() {
+  static const bool terminal = stdoutIsTerminal();
+  if (!terminal) return;
+#ifdef _WIN32
+  std::fflush(stdout);  // what came before the menu stays above the clearing
+  std::system("cls");
+#else
+  // Home the cursor, clear the screen, clear the scroll-back.
+  std::fputs("\x1b[H\x1b[2J\x1b[3J", stdout);
+#endif
+}
+
 }  // namespace
 
-void init() {
+void init(const char* /*program*/) {
   std::set_new_handler([] { std::exit(-1); });
   // A tied std::cin would flush std::cout (and so standard output) before
   // every extraction; nextChar() flushes only when a read has to wait.
@@ -128,27 +146,22 @@ void init() {
   if (!stdoutIsTerminal()) std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
 }
 
-void clearScreen() {
-  // A pipe or a file has no screen: clearing would only add bytes to it
-  // (cls writes a form feed there).
-  static const bool terminal = stdoutIsTerminal();
-  if (!terminal) return;
-#ifdef _WIN32
-  std::fflush(stdout);  // what came before the menu stays above the clearing
-  std::system("cls");
-#else
-  // Home the cursor, clear the screen, clear the scroll-back.
-  std::fputs("\x1b[H\x1b[2J\x1b[3J", stdout);
-#endif
-}
-
-int readChoice(Via via) {
-  int choice;
-  return readInt(via, choice) ? choice : kNotANumber;
+void runMenu(Via via, void (*show)(), void (*act)(int choice, int pass)) {
+  for (int pass = 1;; pass = nextPass(pass)) {
+    clearScreen();
+    show();
+    int choice;
+    if (!readInt(via, choice)) choice = kNotANumber;
+    if (choice == 0) std::exit(0);
+    act(choice, pass);
+    nextChar();  // the wait for Enter
+  }
 }
 
 bool readNumber(int& value) { return readInt(Via::stream, value); }
 
-void waitForEnter() { nextChar(); }
+// Through unsigned arithmetic, whose wrap is defined; the conversion back to
+// int keeps the two's-complement bits.
+int nextPass(int pass) { return static_cast<int>(static_cast<unsigned>(pass) + 1u); }
 
 }  // namespace console

@@ -1,17 +1,17 @@
 #ifndef PLATFORM_CONSOLE_H_
 #define PLATFORM_CONSOLE_H_
 
-// The console as the menu programs see it: a screen to clear before each menu,
-// numbers and single characters typed on standard input, and prompts that are
-// visible before the program waits for an answer. Every program goes through
-// these functions; whatever differs between operating systems stays in
-// console.cpp.
+// The console as the menu programs see it: a screen cleared before each menu,
+// numbers and single characters typed on standard input, prompts that are
+// visible before the program waits for an answer, and the menu loop itself.
+// Every program goes through these functions; whatever differs between
+// operating systems stays in console.cpp.
 //
 // Input rules shared by every read below:
 // - End of input before anything but white space, at a number read, ends the
-//   process at once with status 0, writing nothing more.
+//   program at once with status 0, writing nothing more.
 // - At a single-character read, end of input is simply consumed; the next
-//   number read then ends the process.
+//   number read then ends the program.
 // - A number is read as scanf("%d") or std::cin >> int read it: white space
 //   (blank lines too) skipped, an optional sign, decimal digits. Text without
 //   a digit, or a value outside int (its digits consumed), is not a number:
@@ -26,14 +26,10 @@ static_assert(sizeof("请") == 3, "string literals must be compiled to GBK");
 
 namespace console {
 
-// Call first in main. A failed allocation of any object then ends the process
-// with status -1, and standard output is set up for the reads below.
-void init();
-
-// Clears the screen before a menu. On Windows through the "cls" command; on
-// other systems with an ANSI sequence when standard output is a terminal, and
-// not at all on a pipe or a file.
-void clearScreen();
+// Call first in main, with the program's name. A failed allocation of any
+// object then ends the process with status -1, and standard output is set up
+// for the reads below.
+void init(const char* program);
 
 // Which standard facility reads a number: scanf("%d") or std::cin >> int.
 enum class Via { stdio, stream };
@@ -42,17 +38,21 @@ enum class Via { stdio, stream };
 // the pass does nothing.
 constexpr int kNotANumber = -1;
 
-// Reads the menu choice, then discards one character (normally the end of the
-// line). An entry that is not a number gives kNotANumber.
-int readChoice(Via via);
+// Runs the menu until choice 0 or the end of input, then ends the program
+// with status 0. Each pass, numbered 1, 2, ...: clears the screen, calls
+// show() to write the menu, reads a choice through via (then discards one
+// character, normally the end of the line); 0 ends the program, anything else
+// goes to act(choice, pass); then the program waits for Enter.
+[[noreturn]] void runMenu(Via via, void (*show)(), void (*act)(int choice, int pass));
 
 // Reads a number typed at a prompt (a capacity or an index) with std::cin,
 // then discards one character. False when the entry is not a number: the
 // caller abandons the choice.
 bool readNumber(int& value);
 
-// Waits for Enter: reads and discards one character.
-void waitForEnter();
+// The number of the pass after pass: one more, where the pass after
+// 2147483647 is -2147483648, as a 32-bit counter wraps.
+int nextPass(int pass);
 
 }  // namespace console
 

@@ -8,31 +8,6 @@
 #include "platform/console.h"
 #include "recstack/stackrec.h"
 
-// File scope, so that releaseRecords can give them back however the process
-// ends: choice 0, the end of the input, or an overflow's exit.
-static STACKREC* working;  // null after destroy
-static STACKREC* source;
-
-// A zeroed record, which holds no stack until it is initialised.
-static STACKREC* newRecord(void) {
-  STACKREC* s = (STACKREC*)calloc(1, sizeof *s);
-  if (s == NULL) exit(-1);
-  return s;
-}
-
-static bool isLive(const STACKREC* s) { return s != NULL && s->items != NULL; }
-
-// Choices 1 and 2 start on a fresh record, releasing any stack they replace.
-static void renewWorking(void) {
-  if (working != NULL) destroy(working);
-  working = newRecord();
-}
-
-static void releaseRecords(void) {
-  if (working != NULL) destroy(working);
-  destroy(source);
-}
-
 // The menu and its prompt, written as one piece before every choice.
 static const char kMenu[] =
     "\n\n"
@@ -47,81 +22,95 @@ static const char kMenu[] =
     "\t\t--------------------------------------------\n"
     "\t请选择你的操作\n";
 
-int main() {
-  console::init();
-  working = newRecord();
-  source = newRecord();
-  atexit(releaseRecords);
+static void showMenu(void) { printf("%s", kMenu); }
 
-  int choice = 1;
+// File scope, so that releaseRecords can give them back however the process
+// ends: choice 0, the end of the input, or an overflow's exit.
+static STACKREC* working;  // null after destroy
+static STACKREC* source;
+
+static void releaseRecords(void) {
+  destroy(working);
+  destroy(source);
+}
+
+// A zeroed record, which holds no stack until it is initialised.
+static STACKREC* newRecord(void) {
+  STACKREC* s = (STACKREC*)calloc(1, sizeof *s);
+  if (s == NULL) exit(-1);
+  return s;
+}
+
+static bool isLive(const STACKREC* s) { return s != NULL && s->items != NULL; }
+
+// Choices 1 and 2 start on a fresh record. The one they replace goes first,
+// and working is null until the new one is there, so an exit while it is
+// obtained releases nothing twice.
+static void renewWorking(void) {
+  destroy(working);
+  working = NULL;
+  working = newRecord();
+}
+
+static void act(int choice, int pass) {
   const int index = 2;  // the element choice 5 reads, always the third
-  int pass = 0;
+  int e;
+  // Choices 3 to 9 read or change the working stack: without one they do
+  // nothing.
+  if (choice >= 3 && choice <= 9 && !isLive(working)) return;
+  switch (choice) {
+    case 1:
+      renewWorking();
+      initStack(working, 10);
+      if (isLive(working)) printf("\t\t初始化成功\n");
+      break;
+    case 2:
+      renewWorking();
+      initStackFrom(working, source);  // reports success or failure itself
+      if (isLive(working)) printf("初始化成功\n");
+      break;
+    case 3:
+      printf("\t\t栈的大小是%d", size(working));
+      break;
+    case 4:
+      printf("\t\t栈中有%d个数据", pos(working));
+      break;
+    case 5:
+      printf("\t\t第%d个元素是%d", index + 1, get(working, index));
+      break;
+    case 6:
+      push(working, pass);
+      printf("\t\t已将数字%d入栈\n", pass);
+      printf("\t\t栈中已有%d个数据，最多可存放%d个数据", pos(working), size(working));
+      break;
+    case 7:
+      pop(working, &e);
+      printf("\t\t出栈成功，栈尾元素是%d\n", e);
+      printf("\t\t栈中有%d个数据，最少需存放0个数据", pos(working));
+      break;
+    case 8:
+      assign(working, source);
+      printf("复制成功\n");
+      break;
+    case 9:
+      print(working);
+      break;
+    case 10:
+      destroy(working);
+      working = NULL;
+      printf("\t\t销毁成功\n");
+      break;
+    default:  // outside the menu
+      break;
+  }
+}
+
+int main() {
+  console::init("recstack");
+  atexit(releaseRecords);
+  source = newRecord();
   initStack(source, 10);
   if (!isLive(source)) exit(-1);
   for (int e = 0; e < 10; e++) push(source, e);
-
-  while (choice != 0) {
-    pass++;
-    console::clearScreen();
-    printf("%s", kMenu);
-    choice = console::readChoice(console::Via::stdio);
-
-    // Choices 3 to 9 read or change the working stack: without one they do
-    // nothing.
-    const bool needsWorking = choice >= 3 && choice <= 9;
-    if (!needsWorking || isLive(working)) {
-      int e;
-      switch (choice) {
-        case 0:
-          return 0;
-        case 1:
-          renewWorking();
-          initStack(working, 10);
-          if (isLive(working)) printf("\t\t初始化成功\n");
-          break;
-        case 2:
-          renewWorking();
-          initStackFrom(working, source);  // reports success or failure itself
-          if (isLive(working)) printf("初始化成功\n");
-          break;
-        case 3:
-          printf("\t\t栈的大小是%d", size(working));
-          break;
-        case 4:
-          printf("\t\t栈中有%d个数据", pos(working));
-          break;
-        case 5:
-          printf("\t\t第%d个元素是%d", index + 1, get(working, index));
-          break;
-        case 6:
-          push(working, pass);
-          printf("\t\t已将数字%d入栈\n", pass);
-          printf("\t\t栈中已有%d个数据，最多可存放%d个数据", pos(working), size(working));
-          break;
-        case 7:
-          pop(working, &e);
-          printf("\t\t出栈成功，栈尾元素是%d\n", e);
-          printf("\t\t栈中有%d个数据，最少需存放0个数据", pos(working));
-          break;
-        case 8:
-          assign(working, source);
-          printf("复制成功\n");
-          break;
-        case 9:
-          print(working);
-          break;
-        case 10:
-          if (isLive(working)) {
-            destroy(working);
-            working = NULL;
-          }
-          printf("\t\t销毁成功\n");
-          break;
-        default:  // outside the menu
-          break;
-      }
-    }
-    console::waitForEnter();
-  }
-  return 0;
+  console::runMenu(console::Via::stdio, showMenu, act);
 }

@@ -4,23 +4,24 @@
 #include <stdlib.h>
 #include <string.h>
 
-// An array of n zeroed slots, or null when it cannot be had. calloc hands out
-// zero pages without touching them; one slot at least, so that a stack of
-// capacity 0 has an array on every system.
-static int* allocSlots(int n) {
+// An array of n zeroed slots, or null when n < 0 or it cannot be had: the
+// callers report that failure in their own ways. calloc hands out zero pages
+// without touching them, so even a huge stack costs nothing until it is used.
+// One slot at least, so that a stack of capacity 0 has an array too.
+static int* zeroedSlots(int n) {
   if (n < 0) return NULL;
   return (int*)calloc(n > 0 ? (size_t)n : 1, sizeof(int));
 }
 
 void initStack(STACKREC* s, int n) {
-  s->items = allocSlots(n);
+  s->items = zeroedSlots(n);
   if (s->items == NULL) return;
   s->capacity = n;
   s->count = 0;
 }
 
 void initStackFrom(STACKREC* dst, const STACKREC* src) {
-  dst->items = allocSlots(src->capacity);
+  dst->items = zeroedSlots(src->capacity);
   if (dst->items == NULL) {
     printf("构造失败！\n");
     return;
@@ -53,7 +54,7 @@ STACKREC* pop(STACKREC* s, int* e) {
 
 STACKREC* assign(STACKREC* dst, const STACKREC* src) {
   if (dst->capacity < src->capacity) {
-    int* larger = allocSlots(src->capacity);
+    int* larger = zeroedSlots(src->capacity);
     if (larger == NULL) exit(-1);
     free(dst->items);
     dst->items = larger;
@@ -70,6 +71,7 @@ void print(const STACKREC* s) {
 }
 
 void destroy(STACKREC* s) {
+  if (s == NULL) return;
   free(s->items);
   free(s);
 }

@@ -43,7 +43,8 @@ STACKREC* assign(STACKREC* dst, const STACKREC* src);
 // Writes the elements, bottom first, each as "%d " through printf.
 void print(const STACKREC* s);
 
-// Releases the array and the record itself; s is dead afterwards.
+// Releases the array and the record itself; s is dead afterwards. A null s
+// is nothing to release.
 void destroy(STACKREC* s);
 
 #endif  // RECSTACK_STACKREC_H_

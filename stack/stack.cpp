@@ -6,9 +6,10 @@
 
 namespace {
 
-// An array of n zeroed slots (none for n <= 0). calloc hands out zero pages
-// without touching them, so even a huge stack costs nothing until it is used.
-int* newSlots(int n) {
+// An array of n zeroed slots, or none (null) when n <= 0; ends the process
+// with status -1 when it cannot be had. calloc hands out zero pages without
+// touching them, so even a huge stack costs nothing until it is used.
+int* zeroedSlots(int n) {
   if (n <= 0) return nullptr;
   void* slots = std::calloc(static_cast<std::size_t>(n), sizeof(int));
   if (slots == nullptr) std::exit(-1);
@@ -17,11 +18,14 @@ int* newSlots(int n) {
 
 }  // namespace
 
-STACK::STACK(int n) : items(newSlots(n)), capacity(n > 0 ? n : 0), count(0) {}
+STACK::STACK(int n) : items(zeroedSlots(n)), capacity(n > 0 ? n : 0), count(0) {}
 
-STACK::STACK(const STACK& s) : items(newSlots(s.capacity)), capacity(s.capacity), count(s.count) {
+STACK::STACK(const STACK& s)
+    : items(zeroedSlots(s.capacity)), capacity(s.capacity), count(s.count) {
   std::copy_n(s.items, capacity, items);
 }
+
+STACK::~STACK() { std::free(items); }
 
 int STACK::size() const { return capacity; }
 
@@ -44,7 +48,7 @@ STACK& STACK::pop(int& e) {
 STACK& STACK::assign(const STACK& s) {
   if (&s == this) return *this;
   if (capacity < s.capacity) {
-    int* larger = newSlots(s.capacity);
+    int* larger = zeroedSlots(s.capacity);
     std::free(items);
     items = larger;
     capacity = s.capacity;
@@ -57,5 +61,3 @@ STACK& STACK::assign(const STACK& s) {
 void STACK::print() const {
   for (int i = 0; i < count; ++i) std::printf("%d ", items[i]);
 }
-
-STACK::~STACK() { std::free(items); }

@@ -1,8 +1,9 @@
 #ifndef STACK_STACK_H_
 #define STACK_STACK_H_
 
-// A bounded last-in-first-out stack of int whose capacity is fixed when it is
-// made; only assign() from a stack with more slots enlarges it.
+// A bounded last-in-first-out stack of int. The capacity is fixed when the
+// stack is made; only assign() from a stack with more slots enlarges it, and
+// nothing ever shrinks it.
 //
 // Slot 0 is the bottom. Popping leaves the slot's value in place, and a slot
 // never written reads as 0. Pushing onto a full stack or popping an empty one
@@ -18,6 +19,7 @@ class STACK {
   // stored elements.
   STACK(const STACK& s);
   STACK& operator=(const STACK&) = delete;  // assign() is the way to copy
+  virtual ~STACK();
 
   virtual int size() const;  // the capacity
   virtual int pos() const;   // the number of stored elements
@@ -27,13 +29,12 @@ class STACK {
   virtual STACK& push(int e);
   // Removes the top element into e.
   virtual STACK& pop(int& e);
-  // Takes over s's count and all of s's slots. When s has more slots the array
-  // is replaced by one of s's capacity; otherwise the capacity stays and the
-  // slots above s's capacity keep their values.
+  // Takes over s's count and all of s's slots; the array grows to s's
+  // capacity when s has more slots, and the slots above s's capacity keep
+  // their values.
   virtual STACK& assign(const STACK& s);
   // Writes the elements, bottom first, each as "%d " through printf.
   virtual void print() const;
-  virtual ~STACK();
 
  private:
   int* items;

@@ -1,31 +1,12 @@
 # The object stack console: menu through printf, messages through std::cout.
 program: objstack
 
-case: choice 0 ends the program at once
-in:   "0\n"
-out:  "{menu}"
-exit: 0
-
 case: a copy of the source stack lists 1 to 5, bottom first, with nothing before
 in:   "2\n\n" "9\n\n" "0\n"
 out:  "{menu}\t\t初始化成功\n"
       "{menu}1 2 3 4 5 "
       "{menu}"
 exit: 0
-
-case: size and fill level of the copy
-in:   "2\n\n" "3\n\n" "4\n\n" "0\n"
-out:  "{menu}\t\t初始化成功\n"
-      "{menu}\t\t栈的大小是5"
-      "{menu}\t\t栈中有5个数据\n"
-      "{menu}"
-exit: 0
-
-case: pushing onto the full copy ends the process with status -1 and no message
-in:   "2\n\n" "6\n\n" "0\n"
-out:  "{menu}\t\t初始化成功\n"
-      "{menu}"
-exit: 255
 
 case: a push stores the number of its own pass, invalid passes included
 in:   "1\n3\n\n" "12\n\n" "6\n\n" "0\n"
@@ -124,12 +105,6 @@ exit: 0
 case: end of input at the capacity prompt creates nothing
 in:   "1\n \n"
 out:  "{menu}请输入需要初始化的栈的容量：\n\t\t"
-exit: 0
-
-case: end of input at the wait for Enter ends the program at the next menu
-in:   "2\n"
-out:  "{menu}\t\t初始化成功\n"
-      "{menu}"
 exit: 0
 
 case: text at the menu does nothing, and never repeats the last choice

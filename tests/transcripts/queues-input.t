@@ -2,11 +2,6 @@
 # number must never leave the stream stuck or repeat a choice.
 program: pairqueue heirqueue
 
-case: end of input at the menu ends the program with status 0
-in:   "\n \n"
-out:  "{menu}"
-exit: 0
-
 case: end of input at the capacity prompt ends the program with nothing created
 in:   "1\n"
 out:  "{menu}\t\t请输入队列的容量："
@@ -32,11 +27,6 @@ out:  "{menu}\t\t队列初始化成功\n"
       "{menu}" x3
       "{menu}\t\t队列中有14个数据\n"
       "{menu}"
-exit: 0
-
-case: text at the first menu does not count as choice 1
-in:   "one\n\n" "3\n\n" "0\n"
-out:  "{menu}" x3
 exit: 0
 
 case: text at the capacity prompt abandons the choice and keeps the working queue

@@ -2,11 +2,6 @@
 # the same transcripts: their menus differ only in the queue's name.
 program: pairqueue heirqueue
 
-case: choice 0 ends the program at once
-in:   "0\n"
-out:  "{menu}"
-exit: 0
-
 case: a copy of the source queue lists 0 to 14, oldest first
 in:   "2\n\n" "7\n\n" "0\n"
 out:  "{menu}\t\t队列初始化成功\n"

@@ -2,11 +2,6 @@
 # messages without trailing newlines.
 program: recstack
 
-case: choice 0 ends the program at once
-in:   "0\n"
-out:  "{menu}"
-exit: 0
-
 case: a copy of the source reports both steps and lists 0 to 9
 in:   "2\n\n" "9\n\n" "3\n\n" "4\n\n" "0\n"
 out:  "{menu}构造成功！\n初始化成功\n"

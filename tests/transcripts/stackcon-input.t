@@ -2,16 +2,6 @@
 # for a stack that does not exist.
 program: stackcon
 
-case: end of input at the menu ends the program with status 0
-in:   ""
-out:  "{menu}"
-exit: 0
-
-case: blank lines before the end of input are skipped
-in:   "\n\n  \t\n"
-out:  "{menu}"
-exit: 0
-
 case: end of input at the capacity prompt ends the program with nothing created
 in:   "1\n"
 out:  "{menu}\t\t请输入需要初始化的栈的容量："
@@ -21,12 +11,6 @@ case: end of input at the index prompt ends the program
 in:   "2\n\n" "5\n  \n"
 out:  "{menu}\t\t初始化成功\n"
       "{menu}你要取出第几个元素？\t"
-exit: 0
-
-case: end of input at the wait for Enter ends the program at the next menu
-in:   "2\n"
-out:  "{menu}\t\t初始化成功\n"
-      "{menu}"
 exit: 0
 
 case: a choice without its end of line is still carried out
@@ -53,11 +37,6 @@ out:  "{menu}\t\t初始化成功\n"
       "{menu}" x2
       "{menu}\t\t栈中有4个数据\n"
       "{menu}"
-exit: 0
-
-case: text at the first menu does not count as choice 1
-in:   "?\n\n" "3\n\n" "0\n"
-out:  "{menu}" x3
 exit: 0
 
 case: numbers outside int, bare signs and signs without digits are not choices

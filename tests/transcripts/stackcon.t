@@ -1,31 +1,12 @@
 # The stack console: what each menu choice writes, and how the process ends.
 program: stackcon
 
-case: choice 0 ends the program at once
-in:   "0\n"
-out:  "{menu}"
-exit: 0
-
 case: a copy of the source stack lists 1 to 5, bottom first
 in:   "2\n\n" "9\n\n" "0\n"
 out:  "{menu}\t\t初始化成功\n"
       "{menu}\t\t1 2 3 4 5 "
       "{menu}"
 exit: 0
-
-case: size and fill level of the copy
-in:   "2\n\n" "3\n\n" "4\n\n" "0\n"
-out:  "{menu}\t\t初始化成功\n"
-      "{menu}\t\t栈的大小是5"
-      "{menu}\t\t栈中有5个数据\n"
-      "{menu}"
-exit: 0
-
-case: pushing onto the full copy ends the process with status -1 and no message
-in:   "2\n\n" "6\n\n" "0\n"
-out:  "{menu}\t\t初始化成功\n"
-      "{menu}"
-exit: 255
 
 case: a push stores the number of its own pass
 in:   "1\n3\n\n" "6\n\n" "0\n"

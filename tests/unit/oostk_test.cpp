@@ -23,7 +23,7 @@ TEST(ObjectStackTest, GetOutsideTheArrayGivesZeroAndFreshSlotsReadZero) {
   EXPECT_EQ(s.get(-2147483647 - 1), 0);
 }
 
-TEST(ObjectStackTest, CapacityZeroOrNegativeHoldsNothing) {
+TEST(ObjectStackDeathTest, CapacityZeroOrNegativeHoldsNothing) {
   for (int n : {0, -3}) {
     OOSTK s(n);
     EXPECT_EQ(s.size(), 0) << n;
@@ -72,7 +72,7 @@ TEST(ObjectStackTest, AssignToItselfChangesNothing) {
   EXPECT_EQ(printed(s), "1 2 3 ");
 }
 
-TEST(ObjectStackTest, OverflowAndUnderflowExitWithMinusOneSilently) {
+TEST(ObjectStackDeathTest, OverflowAndUnderflowExitWithMinusOneSilently) {
   OOSTK full(5);
   fill(full, 1, 5);
   EXPECT_EXIT(full.push(6), ExitedWithCode(255), "^$");

@@ -32,8 +32,12 @@ class QueueTest : public testing::Test {
   }
 };
 
+template <typename Queue>
+class QueueDeathTest : public QueueTest<Queue> {};
+
 using Queues = testing::Types<QUE2S, QUEIS>;
 TYPED_TEST_SUITE(QueueTest, Queues);
+TYPED_TEST_SUITE(QueueDeathTest, Queues);
 
 TYPED_TEST(QueueTest, WrapsAroundThroughFillsAndDrains) {
   TypeParam q(2);
@@ -74,7 +78,7 @@ TYPED_TEST(QueueTest, AgreesWithAReferenceQueueAtFullCapacity) {
   EXPECT_EQ(printed(q), expected);
 }
 
-TYPED_TEST(QueueTest, CapacityZeroOrNegativeHoldsNothing) {
+TYPED_TEST(QueueDeathTest, CapacityZeroOrNegativeHoldsNothing) {
   for (int n : {0, -5}) {
     TypeParam q(n);
     EXPECT_EQ(q.size(), 0) << n;
@@ -140,7 +144,7 @@ TYPED_TEST(QueueTest, AssignToItselfKeepsTheElements) {
   EXPECT_EQ(this->popped(q), 1);
 }
 
-TYPED_TEST(QueueTest, OverflowAndUnderflowExitWithMinusOne) {
+TYPED_TEST(QueueDeathTest, OverflowAndUnderflowExitWithMinusOne) {
   TypeParam full(15);
   this->fill(full, 0, 14);
   EXPECT_EXIT(full.push(15), ExitedWithCode(255), "^$");
@@ -189,7 +193,7 @@ TEST(InheritingQueueTest, InheritedAssignActsOnTheBasePartAlone) {
   EXPECT_EQ(q.get(1), 9);
 }
 
-TEST(InheritingQueueTest, WorksThroughAStackPointer) {
+TEST(InheritingQueueDeathTest, WorksThroughAStackPointer) {
   STACK* s = new QUEIS(3);
   s->push(1).push(2).push(3);
   EXPECT_EQ(s->size(), 3);

@@ -16,33 +16,50 @@ namespace {
 
 using testing::ExitedWithCode;
 
+// Owns a record and gives it back with destroy() when the test ends, so that
+// a failed assertion does not also bring a leak report. It stands for the
+// record wherever the functions take one.
+class Record {
+ public:
+  explicit Record(STACKREC* s) : s_(s) {}
+  Record(Record&& other) noexcept : s_(other.s_) { other.s_ = nullptr; }
+  Record& operator=(Record&&) = delete;
+  ~Record() { destroy(s_); }
+  operator STACKREC*() const { return s_; }
+  STACKREC* operator->() const { return s_; }
+
+ private:
+  STACKREC* s_;
+};
+
 // A zeroed record, as the console obtains it.
-STACKREC* newRecord() { return static_cast<STACKREC*>(std::calloc(1, sizeof(STACKREC))); }
+Record newRecord() { return Record(static_cast<STACKREC*>(std::calloc(1, sizeof(STACKREC)))); }
 
 std::string printedRecord(const STACKREC* s) {
-  return output([s] { print(s); });
+  return output([&] { print(s); });
 }
 
-STACKREC* filledRecord(int capacity, int elements) {
-  STACKREC* s = newRecord();
+Record filledRecord(int capacity, int elements) {
+  Record s = newRecord();
   initStack(s, capacity);
   for (int e = 0; e < elements; ++e) push(s, e);
   return s;
 }
 
+TEST(StackRecordTest, DestroyOfNoRecordDoesNothing) { destroy(nullptr); }
+
 TEST(StackRecordTest, InitStackGivesAnEmptyStackOfTheCapacity) {
-  STACKREC* s = newRecord();
+  Record s = newRecord();
   initStack(s, 10);
   ASSERT_NE(s->items, nullptr);
   EXPECT_EQ(size(s), 10);
   EXPECT_EQ(pos(s), 0);
   EXPECT_EQ(printedRecord(s), "");
   EXPECT_EQ(get(s, 9), 0);
-  destroy(s);
 }
 
 TEST(StackRecordTest, HoldsElementsLastInFirstOut) {
-  STACKREC* s = filledRecord(10, 10);
+  Record s = filledRecord(10, 10);
   EXPECT_EQ(printedRecord(s), "0 1 2 3 4 5 6 7 8 9 ");
   int e = -1;
   EXPECT_EQ(pop(s, &e), s);  // chains
@@ -51,106 +68,91 @@ TEST(StackRecordTest, HoldsElementsLastInFirstOut) {
   EXPECT_EQ(get(s, 9), 9);  // the slot keeps its value
   EXPECT_EQ(push(s, 42), s);
   EXPECT_EQ(get(s, 9), 42);
-  destroy(s);
 }
 
 TEST(StackRecordTest, GetOutsideTheArrayGivesZero) {
-  STACKREC* s = filledRecord(3, 3);
+  Record s = filledRecord(3, 3);
   EXPECT_EQ(get(s, 3), 0);
   EXPECT_EQ(get(s, -1), 0);
-  destroy(s);
 }
 
-TEST(StackRecordTest, CapacityZeroIsAStackThatHoldsNothing) {
-  STACKREC* s = newRecord();
+TEST(StackRecordDeathTest, CapacityZeroIsAStackThatHoldsNothing) {
+  Record s = newRecord();
   initStack(s, 0);
   ASSERT_NE(s->items, nullptr);
   EXPECT_EQ(size(s), 0);
   EXPECT_EXIT(push(s, 1), ExitedWithCode(255), "^$");
-  destroy(s);
 }
 
 TEST(StackRecordTest, NegativeCapacityFailsSilentlyAndKeepsTheFields) {
-  STACKREC* s = newRecord();
+  Record s = newRecord();
   s->capacity = 4;
   s->count = 2;
-  EXPECT_EQ(output([s] { initStack(s, -1); }), "");
+  EXPECT_EQ(output([&] { initStack(s, -1); }), "");
   EXPECT_EQ(s->items, nullptr);
   EXPECT_EQ(s->capacity, 4);
   EXPECT_EQ(s->count, 2);
-  destroy(s);
 }
 
 TEST(StackRecordTest, InitStackFromCopiesTheStoredElements) {
-  STACKREC* src = filledRecord(10, 10);
+  Record src = filledRecord(10, 10);
   int e;
   pop(src, &e);
   pop(src, &e);
-  STACKREC* dst = newRecord();
-  EXPECT_EQ(output([dst, src] { initStackFrom(dst, src); }), "构造成功！\n");
+  Record dst = newRecord();
+  EXPECT_EQ(output([&] { initStackFrom(dst, src); }), "构造成功！\n");
   EXPECT_EQ(size(dst), 10);
   EXPECT_EQ(pos(dst), 8);
   EXPECT_EQ(printedRecord(dst), "0 1 2 3 4 5 6 7 ");
   EXPECT_EQ(get(dst, 8), 0);  // above the count: only the stored ones are copied
   push(dst, 100);
   EXPECT_EQ(get(src, 8), 8);
-  destroy(dst);
-  destroy(src);
 }
 
 TEST(StackRecordTest, AssignIntoASmallerStackReplacesItsArray) {
-  STACKREC* src = filledRecord(10, 4);
-  STACKREC* dst = filledRecord(5, 5);
+  Record src = filledRecord(10, 4);
+  Record dst = filledRecord(5, 5);
   EXPECT_EQ(assign(dst, src), dst);
   EXPECT_EQ(size(dst), 10);
   EXPECT_EQ(pos(dst), 4);
   EXPECT_EQ(printedRecord(dst), "0 1 2 3 ");
   for (int e = 0; e < 6; ++e) push(dst, e);  // room up to 10
   EXPECT_EQ(pos(src), 4);
-  destroy(dst);
-  destroy(src);
 }
 
-TEST(StackRecordTest, AssignIntoALargerStackTakesTheSmallerCapacity) {
-  STACKREC* src = filledRecord(3, 3);
-  STACKREC* dst = filledRecord(8, 1);
+TEST(StackRecordDeathTest, AssignIntoALargerStackTakesTheSmallerCapacity) {
+  Record src = filledRecord(3, 3);
+  Record dst = filledRecord(8, 1);
   assign(dst, src);
   EXPECT_EQ(size(dst), 3);
   EXPECT_EQ(pos(dst), 3);
   EXPECT_EQ(printedRecord(dst), "0 1 2 ");
   EXPECT_EXIT(push(dst, 3), ExitedWithCode(255), "^$");
-  STACKREC* larger = filledRecord(6, 6);
+  Record larger = filledRecord(6, 6);
   assign(dst, larger);  // grows again past the capacity it was given
   EXPECT_EQ(size(dst), 6);
   EXPECT_EQ(printedRecord(dst), "0 1 2 3 4 5 ");
-  destroy(larger);
-  destroy(dst);
-  destroy(src);
 }
 
 TEST(StackRecordTest, AssignCopiesTheSlotsAboveTheCount) {
-  STACKREC* src = filledRecord(4, 4);
+  Record src = filledRecord(4, 4);
   int e;
   pop(src, &e);
-  STACKREC* dst = filledRecord(4, 0);
+  Record dst = filledRecord(4, 0);
   assign(dst, src);
   EXPECT_EQ(pos(dst), 3);
   EXPECT_EQ(get(dst, 3), 3);
   assign(dst, dst);
   EXPECT_EQ(printedRecord(dst), "0 1 2 ");
-  destroy(dst);
-  destroy(src);
 }
 
-TEST(StackRecordTest, OverflowAndUnderflowExitWithMinusOneSilently) {
-  STACKREC* full = filledRecord(10, 10);
+TEST(StackRecordDeathTest, OverflowAndUnderflowExitWithMinusOneSilently) {
+  Record full = filledRecord(10, 10);
   EXPECT_EXIT(push(full, 10), ExitedWithCode(255), "^$");
-  STACKREC* empty = filledRecord(10, 0);
+  Record empty = filledRecord(10, 0);
   int e = 5;
   EXPECT_EXIT(pop(empty, &e), ExitedWithCode(255), "^$");
   EXPECT_EQ(e, 5);
-  destroy(full);
-  destroy(empty);
 }
 
 // The sanitizers' allocator ignores an address-space limit, so these run in
@@ -167,40 +169,35 @@ void limitAddressSpace() {
 }
 
 TEST(StackRecordDeathTest, FailedInitStackLeavesNoStackAndPrintsNothing) {
-  STACKREC* s = newRecord();
-  auto initialise = [s] {
+  Record s = newRecord();
+  auto initialise = [&] {
     limitAddressSpace();
     initStack(s, 1 << 28);
     std::exit(s->items == nullptr && s->capacity == 0 ? 3 : 4);
   };
   EXPECT_EXIT(initialise(), ExitedWithCode(3), "^$");
-  destroy(s);
 }
 
 TEST(StackRecordDeathTest, FailedInitStackFromReportsFailure) {
-  STACKREC* src = filledRecord(1 << 28, 2);  // zero pages: costs nothing yet
-  STACKREC* dst = newRecord();
-  auto copy = [src, dst] {
+  Record src = filledRecord(1 << 28, 2);  // zero pages: costs nothing yet
+  Record dst = newRecord();
+  auto copy = [&] {
     limitAddressSpace();
     initStackFrom(dst, src);
     std::fflush(stdout);
     std::exit(dst->items == nullptr && dst->count == 0 ? 3 : 4);
   };
   EXPECT_EXIT(copy(), ExitedWithCode(3), "构造失败！");
-  destroy(dst);
-  destroy(src);
 }
 
 TEST(StackRecordDeathTest, FailedAssignExitsWithMinusOne) {
-  STACKREC* src = filledRecord(1 << 28, 2);
-  STACKREC* dst = filledRecord(2, 0);
-  auto grow = [src, dst] {
+  Record src = filledRecord(1 << 28, 2);
+  Record dst = filledRecord(2, 0);
+  auto grow = [&] {
     limitAddressSpace();
     assign(dst, src);
   };
   EXPECT_EXIT(grow(), ExitedWithCode(255), "^$");
-  destroy(dst);
-  destroy(src);
 }
 
 #endif  // __SANITIZE_ADDRESS__

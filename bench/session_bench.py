@@ -25,28 +25,37 @@ PASSES = 100_000
 SPEED_TARGET = 3.0  # at most this many times the floor
 
 
-class Stacks:
-    """Choices of stackcon and objstack; recstack asks for no numbers."""
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "harness"))
+import menus  # noqa: E402
 
-    create, copy, size, pos, get, push, pop, assign, print, destroy = range(1, 11)
 
-    def __init__(self, source_capacity, asks_numbers):
+class Menu:
+    """A program's choices by what they do, numbered as its menu numbers them
+    (None where the menu lacks one), and what the program asks and holds."""
+
+    def __init__(self, program, source_capacity, asks_numbers):
+        numbered = menus.choices(program)
+
+        def find(test):
+            return next((n for label, n in numbered.items() if test(label)), None)
+
+        self.create = find(lambda label: label.startswith("init") and " from " not in label)
+        self.copy = find(lambda label: label.startswith("init") and " from " in label)
+        self.size = find(lambda label: label.startswith("size of"))
+        self.pos = find(lambda label: label.startswith("pos of"))
+        self.get = find(lambda label: label == "get one elem")
+        self.push, self.pop, self.assign, self.print, self.destroy = (
+            numbered[label] for label in ("push", "pop", "assign", "print", "destroy"))
         self.source_capacity = source_capacity
-        self.asks_numbers = asks_numbers
-
-
-class Queues:
-    create, copy, pos, push, pop, assign, print, destroy = range(1, 9)
-    size = get = None
-    source_capacity, asks_numbers = 15, True
+        self.asks_numbers = asks_numbers  # recstack asks for no capacity or index
 
 
 MENUS = {
-    "stackcon": Stacks(5, True),
-    "objstack": Stacks(5, True),
-    "recstack": Stacks(10, False),
-    "pairqueue": Queues(),
-    "heirqueue": Queues(),
+    "stackcon": Menu("stackcon", 5, True),
+    "objstack": Menu("objstack", 5, True),
+    "recstack": Menu("recstack", 10, False),
+    "pairqueue": Menu("pairqueue", 15, True),
+    "heirqueue": Menu("heirqueue", 15, True),
 }
 
 

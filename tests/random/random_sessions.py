@@ -19,14 +19,24 @@ import random
 import subprocess
 import sys
 
-# Highest menu choice, and the choices that ask for a number.
-PROGRAMS = {
-    "stackcon": (10, {1, 5}),
-    "objstack": (10, {1, 5}),
-    "recstack": (10, set()),
-    "pairqueue": (8, {1}),
-    "heirqueue": (8, {1}),
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "harness"))
+import menus  # noqa: E402
+
+# The choices, by their names in each menu, that ask for a number.
+PROMPTING = {
+    "stackcon": {"initStack", "get one elem"},
+    "objstack": {"initStack", "get one elem"},
+    "recstack": set(),
+    "pairqueue": {"initQUE2S"},
+    "heirqueue": {"initQUEIS"},
 }
+
+
+def menu(program):
+    """The highest choice of the program's menu, and the choices that prompt."""
+    choices = menus.choices(program)
+    return max(choices.values()), {choices[label] for label in PROMPTING[program]}
+
 
 JUNK = ["abc", "x7", "?", "one", "\xff\xfe", "#", "1.5", "0x10", "--3", "+-1", "- 4", "\t", "  "]
 SIGNS = ["+", "-", "+3", "-0", "+0", "-5"]
@@ -95,14 +105,14 @@ def run(program_path, data, time_limit):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("program", choices=sorted(PROGRAMS))
+    parser.add_argument("program", choices=sorted(PROMPTING))
     parser.add_argument("--bin-dir", required=True)
     parser.add_argument("--seed", type=int, default=20261207)
     parser.add_argument("--count", type=int, default=300)
     parser.add_argument("--time-limit", type=float, default=10.0, help="seconds for one run")
     args = parser.parse_args()
 
-    highest, prompting = PROGRAMS[args.program]
+    highest, prompting = menu(args.program)
     path = os.path.join(args.bin_dir, args.program)
     seeds = [args.seed + i for i in range(args.count)]
     inputs = {seed: session(random.Random(f"{args.program}:{seed}"), highest, prompting) for seed in seeds}
