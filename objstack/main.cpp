@@ -39,11 +39,13 @@ static void act(int choice, int pass) {
       std::cout << "请输入需要初始化的栈的容量：\n\t\t";
       int capacity;
       if (!console::readNumber(capacity)) break;
+      working.reset();  // the old stack first: the new one may need its room
       working.reset(new OOSTK(capacity));
       std::cout << "\t\t初始化成功\n";
       break;
     }
     case 2:
+      working.reset();
       working.reset(new OOSTK(*source));
       std::cout << "\t\t初始化成功\n";
       break;

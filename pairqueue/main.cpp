@@ -36,11 +36,13 @@ static void act(int choice, int pass) {
       std::cout << "\t\t请输入队列的容量：";
       int capacity;
       if (!console::readNumber(capacity)) break;
+      working.reset();  // the old queue first: the new one may need its room
       working.reset(new QUE2S(capacity));
       std::cout << "\t\t队列初始化成功\n";
       break;
     }
     case 2:
+      working.reset();
       working.reset(new QUE2S(*source));
       std::cout << "\t\t队列初始化成功\n";
       break;

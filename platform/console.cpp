@@ -1,9 +1,11 @@
 #include "platform/console.h"
 
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <new>
 
@@ -21,6 +23,8 @@
 
 namespace console {
 namespace {
+
+const char* programName = "";
 
 #ifdef _WIN32
 
@@ -43,6 +47,9 @@ bool inputIsWaiting() {
   }
 }
 
+// Standard input is never non-blocking here: a read waits by itself.
+bool waitedForLateInput() { return false; }
+
 #else
 
 bool stdoutIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
@@ -53,22 +60,63 @@ bool stdoutIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
 bool inputIsWaiting() {
 #ifdef __GLIBC__
   // Only an optimisation: characters in glibc's buffer spare the poll below.
-  // A wrong answer here costs one needless flush, never a hang, since the
-  // poll would only say "waiting" and the flush is all that follows.
+  // A wrong answer here costs one needless flush, never a hang: the read
+  // that follows takes what there is.
   if (stdin->_IO_read_ptr < stdin->_IO_read_end) return true;
 #endif
   pollfd in = {STDIN_FILENO, POLLIN, 0};
   return poll(&in, 1, 0) > 0;
 }
 
+// After a read that found no character: when standard input is a descriptor
+// left in non-blocking mode that answered "nothing yet", which the C library
+// takes for an error, waits until it has something (or has ended) and says
+// that the read is to be tried again. At the true end of the input, false.
+bool waitedForLateInput() {
+  if (!std::ferror(stdin) || (errno != EAGAIN && errno != EWOULDBLOCK)) return false;
+  std::clearerr(stdin);
+  pollfd in = {STDIN_FILENO, POLLIN, 0};
+  while (poll(&in, 1, -1) < 0 && errno == EINTR) {
+  }
+  return true;
+}
+
 #endif
+
+// Output that cannot be written is never reported as success: the program
+// ends with status 1 and says why on standard error, the only thing it ever
+// writes there.
+[[noreturn]] void outputFailed(int error) {
+  std::fprintf(stderr, "%s: write error: %s\n", programName, std::strerror(error ? error : EIO));
+  std::exit(1);
+}
+
+// The C library notes a failed write in the stream's error flag (and errno)
+// whenever a full buffer goes out; this looks at the flag where the program
+// stops to read anyway, which costs nothing measurable.
+void checkOutput() {
+  if (std::ferror(stdout)) outputFailed(errno);
+}
+
+void flushOutput() {
+  if (std::fflush(stdout) != 0) outputFailed(errno);
+}
+
+[[noreturn]] void finish() {
+  flushOutput();
+  checkOutput();
+  std::exit(0);
+}
 
 // Every character of input comes through here. Flushing only when the read
 // would wait keeps a scripted session at one write per full buffer, while a
 // person (or a program answering line by line) always sees the prompt.
 int nextChar() {
-  if (!inputIsWaiting()) std::fflush(stdout);
-  return std::getchar();
+  if (!inputIsWaiting()) flushOutput();
+  int c;
+  while ((c = std::getchar()) == EOF && waitedForLateInput()) {
+  }
+  return c;
 }
 
 void discardLine() {
@@ -78,20 +126,33 @@ void discardLine() {
 }
 
 // Skips white space up to the first character of a number, which is left in
-// the stream; ends the process when the input ends first.
-void skipToNumber() {
+// the stream and returned; ends the program when the input ends first.
+int skipToNumber() {
   int c;
   do c = nextChar();
   while (c != EOF && std::isspace(c));
-  if (c == EOF) std::exit(0);
+  if (c == EOF) finish();
   std::ungetc(c, stdin);
+  return c;
 }
 
-// "%lld" rather than "%d": scanf cannot tell that a number does not fit in an
-// int, but a long long that lies outside int's range can.
-bool scanNumber(int& value) {
+// scanf takes at most eleven characters, an int's digits and its sign, into a
+// long long, which can hold what does not fit in an int (scanf cannot tell).
+// The digits of a longer number are taken here one at a time: scanf would
+// keep every one of them, in memory that grows with the number. Only leading
+// zeros keep such a number within int; the value stops growing once it is
+// outside.
+bool scanNumber(int first, int& value) {
   long long wide;
-  if (std::scanf("%lld", &wide) != 1 || wide < INT_MIN || wide > INT_MAX) return false;
+  if (std::scanf("%11lld", &wide) != 1) return false;
+  const bool negative = first == '-';
+  int c;
+  while (std::isdigit(c = nextChar())) {
+    const int digit = c - '0';
+    if (wide >= INT_MIN && wide <= INT_MAX) wide = wide * 10 + (negative ? -digit : digit);
+  }
+  std::ungetc(c, stdin);
+  if (wide < INT_MIN || wide > INT_MAX) return false;
   value = static_cast<int>(wide);
   return true;
 }
@@ -105,8 +166,9 @@ bool extractNumber(int& value) {
 }
 
 bool readInt(Via via, int& value) {
-  skipToNumber();
-  const bool ok = via == Via::stdio ? scanNumber(value) : extractNumber(value);
+  checkOutput();
+  const int first = skipToNumber();
+  const bool ok = via == Via::stdio ? scanNumber(first, value) : extractNumber(value);
   if (ok)
     nextChar();
   else
@@ -131,7 +193,8 @@ void clearScreen() {
 
 }  // namespace
 
-void init(const char* /*program*/) {
+void init(const char* program) {
+  programName = program;
   std::set_new_handler([] { std::exit(-1); });
   // A tied std::cin would flush std::cout (and so standard output) before
   // every extraction; nextChar() flushes only when a read has to wait.
@@ -152,7 +215,7 @@ void runMenu(Via via, void (*show)(), void (*act)(int choice, int pass)) {
     show();
     int choice;
     if (!readInt(via, choice)) choice = kNotANumber;
-    if (choice == 0) std::exit(0);
+    if (choice == 0) finish();
     act(choice, pass);
     nextChar();  // the wait for Enter
   }

@@ -37,11 +37,13 @@ static void act(int choice, int pass) {
       std::cout << "\t\t请输入需要初始化的栈的容量：";
       int capacity;
       if (!console::readNumber(capacity)) break;
+      working.reset();  // the old stack first: the new one may need its room
       working.reset(new STACK(capacity));
       std::cout << "\t\t初始化成功\n";
       break;
     }
     case 2:
+      working.reset();
       working.reset(new STACK(*source));
       std::cout << "\t\t初始化成功\n";
       break;

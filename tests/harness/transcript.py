@@ -27,8 +27,16 @@ input is sent (a prompt the program has not flushed before it waits fails).
 
 Optional fields: "on: tty" runs the case on a pseudo-terminal (the terminal
 turns each \\n into \\r\\n); "memory: N" lets the program obtain no more than
-N MiB, so that a large allocation fails. Every run must also leave standard
-error empty and end within the time limit.
+N MiB, so that a large allocation fails; "errors:" is what standard error must
+hold (empty when not given; {program} is the program's name). Every run must
+end within the time limit.
+
+"output:" sends standard output elsewhere, and then there is no "out:":
+"full" is /dev/full, "closed" a closed descriptor, "gone" a pipe whose reader
+has gone while the program ignores SIGPIPE. "input:" changes how the input
+comes: "endless" sends it again and again for as long as the program reads,
+which must then end within a few seconds; "late" sends it after a pause,
+through a pipe left in non-blocking mode.
 
 With --windows the programs are Windows executables run through --wrapper
 (wine): their text-mode output ends lines in \\r\\n, and the cases that need
@@ -44,10 +52,14 @@ import resource
 import select
 import subprocess
 import sys
+import signal
 import termios
+import threading
 import time
 
-TIME_LIMIT = 20.0  # seconds for one run; a hang fails instead of blocking ctest
+TIME_LIMIT = 20.0  # seconds for one run by default; a hang fails instead of blocking ctest
+ENDLESS_TIME_LIMIT = 5.0  # seconds in which a program must end despite endless input
+LATE_INPUT_DELAY = 0.3  # seconds before "input: late" arrives
 CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
 TOKEN = re.compile(r'"((?:[^"\\]|\\.)*)"(?:\s*x(\d+))?|(\S+)')
 SIMPLE_ESCAPES = {"n": b"\n", "t": b"\t", "r": b"\r", "e": b"\x1b", "\\": b"\\", '"': b'"', "{": b"{"}
@@ -113,6 +125,8 @@ class Renderer:
     def definition(self, name, depth):
         if name == "clear":
             return self.clear
+        if name == "program":
+            return self.program.encode()
         for key in (f"{self.program}.{name}", name):
             if key in self.definitions:
                 if depth > 8:
@@ -156,6 +170,7 @@ class Case:
         self.name, self.where = name, where
         self.input, self.output, self.dialog = [], [], None
         self.exit, self.tty, self.memory = None, False, None
+        self.errors, self.redirect, self.feed = [], None, None
 
 
 def read_transcript(path):
@@ -190,6 +205,16 @@ def read_transcript(path):
             case.tty = True
         elif key == "memory":
             case.memory = int(" ".join(value))
+        elif key == "errors":
+            case.errors = parse_strings(" ".join(value), where)
+        elif key == "output":
+            if value not in (["full"], ["closed"], ["gone"]):
+                raise TranscriptError(f"{where}: 'output' takes 'full', 'closed' or 'gone'")
+            case.redirect = value[0]
+        elif key == "input":
+            if value not in (["endless"], ["late"]):
+                raise TranscriptError(f"{where}: 'input' takes 'endless' or 'late'")
+            case.feed = value[0]
         else:
             raise TranscriptError(f"{where}: unknown field '{key}'")
     if not programs:
@@ -197,6 +222,8 @@ def read_transcript(path):
     for case in cases:
         if case.exit is None:
             raise TranscriptError(f"{case.where}: case '{case.name}' has no 'exit:'")
+        if case.redirect and case.output:
+            raise TranscriptError(f"{case.where}: output that goes elsewhere cannot be expected")
         if case.dialog is not None:
             case.input = [s for d, strings in case.dialog if d == "<" for s in strings]
             case.output = [s for d, strings in case.dialog if d == ">" for s in strings]
@@ -222,9 +249,9 @@ def difference(expected, actual):
 
 
 class Runner:
-    def __init__(self, bin_dir, wrapper, suffix, sanitized, windows):
+    def __init__(self, bin_dir, wrapper, suffix, sanitized, windows, time_limit):
         self.bin_dir, self.wrapper, self.suffix = bin_dir, wrapper, suffix
-        self.sanitized, self.windows = sanitized, windows
+        self.sanitized, self.windows, self.time_limit = sanitized, windows, time_limit
 
     def command(self, program):
         return self.wrapper + [os.path.join(self.bin_dir, program + self.suffix)]
@@ -238,17 +265,81 @@ class Runner:
             env["ASAN_OPTIONS"] = ":".join(filter(None, [env.get("ASAN_OPTIONS"), extra]))
         return env
 
-    def limits(self, case):
-        if case.memory is None or self.sanitized:
-            return None
-        size = case.memory << 20
-        return lambda: resource.setrlimit(resource.RLIMIT_AS, (size, size))
+    def preparation(self, case):
+        """What the child does before it starts the program."""
+        steps = []
+        if case.memory is not None and not self.sanitized:
+            size = case.memory << 20
+            steps.append(lambda: resource.setrlimit(resource.RLIMIT_AS, (size, size)))
+        if case.redirect == "closed":
+            steps.append(lambda: os.close(1))
+        if case.redirect == "gone":
+            steps.append(lambda: signal.signal(signal.SIGPIPE, signal.SIG_IGN))
+        return (lambda: [step() for step in steps]) if steps else None
+
+    def redirected(self, program, case, data):
+        """Runs with standard output elsewhere, or with endless or late input;
+        only the status and standard error can be seen."""
+        if case.redirect == "full":
+            stdout = os.open("/dev/full", os.O_WRONLY)
+        elif case.redirect == "gone":
+            reader, stdout = os.pipe()
+            os.close(reader)  # gone before the program starts
+        else:
+            stdout = subprocess.PIPE if case.redirect is None else subprocess.DEVNULL
+        stdin = subprocess.PIPE
+        if case.feed == "late":
+            stdin, writer = os.pipe()
+            os.set_blocking(stdin, False)
+        child = subprocess.Popen(self.command(program), stdin=stdin, stdout=stdout, stderr=subprocess.PIPE,
+                                 env=self.environment(case), preexec_fn=self.preparation(case))
+        for end in (stdin, stdout):
+            if isinstance(end, int) and end >= 0:
+                os.close(end)
+        if case.feed == "late":
+            child_input = os.fdopen(writer, "wb")
+        else:
+            child_input = child.stdin
+
+        def feed():
+            try:
+                if case.feed == "late":
+                    time.sleep(LATE_INPUT_DELAY)
+                child_input.write(data)
+                while case.feed == "endless" and data:
+                    child_input.write(data)
+                child_input.close()
+            except (BrokenPipeError, ValueError, OSError):
+                pass
+
+        collected = {}
+
+        def collect(name, stream):
+            collected[name] = stream.read()
+
+        threads = [threading.Thread(target=feed, daemon=True),
+                   threading.Thread(target=collect, args=("errors", child.stderr), daemon=True)]
+        if child.stdout:
+            threads.append(threading.Thread(target=collect, args=("out", child.stdout), daemon=True))
+        for thread in threads:
+            thread.start()
+        limit = ENDLESS_TIME_LIMIT if case.feed == "endless" else self.time_limit
+        try:
+            status = child.wait(timeout=limit)
+        except subprocess.TimeoutExpired:
+            child.kill()
+            child.wait()
+            status = f"no exit within {limit:g} s"
+        for thread in threads[1:]:
+            thread.join()
+        out, errors = collected.get("out", b""), collected["errors"]
+        return out, errors, status
 
     def batch(self, program, case, data):
         try:
             done = subprocess.run(
-                self.command(program), input=data, capture_output=True, timeout=TIME_LIMIT,
-                env=self.environment(case), preexec_fn=self.limits(case))
+                self.command(program), input=data, capture_output=True, timeout=self.time_limit,
+                env=self.environment(case), preexec_fn=self.preparation(case))
         except subprocess.TimeoutExpired as timeout:
             return timeout.stdout or b"", timeout.stderr or b"", "no exit within the time limit"
         return done.stdout, done.stderr, done.returncode
@@ -257,7 +348,7 @@ class Runner:
         """Sends each input only once the output expected before it has arrived."""
         child = subprocess.Popen(
             self.command(program), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-            stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.limits(case))
+            stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.preparation(case))
         seen, wanted, failure = b"", b"", None
         try:
             for direction, data in steps:
@@ -266,7 +357,7 @@ class Runner:
                     child.stdin.flush()
                     continue
                 wanted += data
-                deadline = time.monotonic() + TIME_LIMIT / 4
+                deadline = time.monotonic() + self.time_limit / 4
                 while len(seen) < len(wanted) and time.monotonic() < deadline:
                     ready, _, _ = select.select([child.stdout], [], [], 0.05)
                     if ready:
@@ -277,7 +368,7 @@ class Runner:
                 if not seen.startswith(wanted):
                     failure = "output expected before the next input did not arrive while the program waited"
                     break
-            rest, errors = child.communicate(timeout=TIME_LIMIT)
+            rest, errors = child.communicate(timeout=self.time_limit)
             seen += rest
             status = child.returncode
         except subprocess.TimeoutExpired:
@@ -298,10 +389,10 @@ class Runner:
         termios.tcsetattr(slave, termios.TCSANOW, attributes)
         child = subprocess.Popen(
             self.command(program), stdin=slave, stdout=slave, stderr=subprocess.PIPE,
-            env=self.environment(case), preexec_fn=self.limits(case))
+            env=self.environment(case), preexec_fn=self.preparation(case))
         os.close(slave)
         seen, pending = b"", data
-        deadline = time.monotonic() + TIME_LIMIT
+        deadline = time.monotonic() + self.time_limit
         while time.monotonic() < deadline:
             ready, writable, _ = select.select([master], [master] if pending else [], [], 0.05)
             if writable:
@@ -316,7 +407,7 @@ class Runner:
                 seen += chunk
         os.close(master)
         try:
-            errors = child.communicate(timeout=TIME_LIMIT)[1]
+            errors = child.communicate(timeout=self.time_limit)[1]
             status = child.returncode
         except subprocess.TimeoutExpired:
             child.kill()
@@ -329,7 +420,8 @@ class Runner:
 ALLOCATOR_NOTE = re.compile(rb"==\d+==WARNING: AddressSanitizer failed to allocate \w+ bytes\n")
 
 
-def check(label, expected_out, expected_exit, result):
+def check(label, expected_out, expected_errors, expected_exit, result):
+    """expected_out is None where the output cannot be seen."""
     out, errors, status = result
     errors = ALLOCATOR_NOTE.sub(b"", errors)
     problems = []
@@ -337,10 +429,10 @@ def check(label, expected_out, expected_exit, result):
         problems.append(f"    {status}")
     elif status != expected_exit:
         problems.append(f"    exit status {status}, expected {expected_exit}")
-    if out != expected_out:
+    if expected_out is not None and out != expected_out:
         problems.append(difference(expected_out, out))
-    if errors:
-        problems.append(f"    standard error was not empty: {show(errors[:2000])}")
+    if errors != expected_errors:
+        problems.append(f"    standard error: {show(errors[:2000])}, expected {show(expected_errors)}")
     if problems:
         return [f"FAIL {label}"] + problems
     return []
@@ -348,7 +440,7 @@ def check(label, expected_out, expected_exit, result):
 
 def run_case(runner, definitions, program, case):
     """The failures of one case; None when it cannot run here."""
-    if runner.windows and (case.tty or case.memory is not None):
+    if runner.windows and (case.tty or case.memory is not None or case.redirect or case.feed):
         return None
     # A terminal, and a Windows program's text-mode output, end lines in \r\n.
     render = Renderer(definitions, program, CLEAR if case.tty else b"")
@@ -358,13 +450,17 @@ def run_case(runner, definitions, program, case):
         out = render.strings(strings)
         return out.replace(b"\n", b"\r\n") if crlf else out
 
-    expected, typed = shown(case.output), render.strings(case.input)
+    expected, typed, errors = shown(case.output), render.strings(case.input), render.strings(case.errors)
     if case.tty:
-        return check(f"{case.name} [terminal]", expected, case.exit, runner.terminal(program, case, typed))
-    failures = check(case.name, expected, case.exit, runner.batch(program, case, typed))
+        return check(f"{case.name} [terminal]", expected, errors, case.exit, runner.terminal(program, case, typed))
+    if case.redirect or case.feed:
+        seen = None if case.redirect else expected
+        return check(case.name, seen, errors, case.exit, runner.redirected(program, case, typed))
+    failures = check(case.name, expected, errors, case.exit, runner.batch(program, case, typed))
     if case.dialog is not None:
         steps = [(d, shown(strings) if d == ">" else render.strings(strings)) for d, strings in case.dialog]
-        failures += check(f"{case.name} [line at a time]", expected, case.exit, runner.lockstep(program, case, steps))
+        failures += check(f"{case.name} [line at a time]", expected, errors, case.exit,
+                          runner.lockstep(program, case, steps))
     return failures
 
 
@@ -376,9 +472,10 @@ def main():
     parser.add_argument("--suffix", default="", help="file name suffix of the programs, e.g. .exe")
     parser.add_argument("--sanitized", action="store_true", help="the programs are built with sanitizers")
     parser.add_argument("--windows", action="store_true", help="the programs are Windows executables")
+    parser.add_argument("--time-limit", type=float, default=TIME_LIMIT, help="seconds for one run")
     args = parser.parse_args()
 
-    runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows)
+    runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows, args.time_limit)
     passed = failed = skipped = 0
     for path in args.transcripts:
         definitions = read_definitions(os.path.join(os.path.dirname(path), "definitions.txt"))

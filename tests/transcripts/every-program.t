@@ -21,3 +21,70 @@ case: text at the first menu does not count as choice 1
 in:   "?\n\n" "one\n\n" "3\n\n" "0\n"
 out:  "{menu}" x4
 exit: 0
+
+case: output to a full disk ends the program with status 1 and the reason
+output: full
+in:   "3\n\n" "0\n"
+errors: "{program}: write error: No space left on device\n"
+exit: 1
+
+case: output to a full disk stops the program even while input keeps coming
+output: full
+input: endless
+in:   "3\n\n"
+errors: "{program}: write error: No space left on device\n"
+exit: 1
+
+case: a closed standard output ends the program with status 1 and the reason
+output: closed
+in:   "3\n\n" "0\n"
+errors: "{program}: write error: Bad file descriptor\n"
+exit: 1
+
+case: a closed standard output stops the program even while input keeps coming
+output: closed
+input: endless
+in:   "3\n\n"
+errors: "{program}: write error: Bad file descriptor\n"
+exit: 1
+
+case: a reader that has gone, with SIGPIPE ignored, ends the program with status 1
+output: gone
+in:   "3\n\n" "0\n"
+errors: "{program}: write error: Broken pipe\n"
+exit: 1
+
+case: a reader that has gone stops the program even while input keeps coming
+output: gone
+input: endless
+in:   "3\n\n"
+errors: "{program}: write error: Broken pipe\n"
+exit: 1
+
+case: input that arrives late on a non-blocking pipe is waited for, not taken for its end
+input: late
+in:   "3\n\n" "3\n\n" "0\n"
+out:  "{menu}" x3
+exit: 0
+
+case: a number far longer than the memory left is still read, here as 0
+memory: 24
+in:   "-" "0" x32000000 "\n\n" "3\n\n"
+out:  "{menu}"
+exit: 0
+
+case: a number far longer than the memory left and outside int has all its digits consumed
+memory: 24
+in:   "9" x32000000 "\n\n" "0\n"
+out:  "{menu}" x2
+exit: 0
+
+case: leading zeros keep a long number within int, whatever its sign
+in:   "3\n\n" "-00000000000000000000000000000000000000000\n" "3\n\n"
+out:  "{menu}" x2
+exit: 0
+
+case: a long number outside int is not a number, however it begins
+in:   "00000000004294967296\n\n" "-000000000000000000002147483649 0\n\n" "0\n"
+out:  "{menu}" x3
+exit: 0

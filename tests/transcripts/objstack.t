@@ -162,3 +162,10 @@ out:  "{menu}\t\t初始化成功\n"
       "{menu}1 2 3 4 5 "
       "{menu}"
 exit: 0
+
+case: a new stack takes the place of the old one where memory holds only one of them
+memory: 256
+in:   "1\n40000000\n\n" "1\n40000000\n\n" "0\n"
+out:  "{menu}请输入需要初始化的栈的容量：\n\t\t\t\t初始化成功\n" x2
+      "{menu}"
+exit: 0

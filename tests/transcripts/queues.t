@@ -168,3 +168,10 @@ out:  "{menu}\t\t队列初始化成功\n"
       "{menu}已将数字0出队列\n当前有14个数据，最少需存放0个数据\n"
       "{menu}"
 exit: 0
+
+case: a new queue takes the place of the old one where memory holds only one of them
+memory: 256
+in:   "1\n20000000\n\n" "1\n20000000\n\n" "0\n"
+out:  "{menu}\t\t请输入队列的容量：\t\t队列初始化成功\n" x2
+      "{menu}"
+exit: 0

@@ -1,0 +1,20 @@
+// The console layer's pass counter; its reads and writes are exercised through
+// the programs, in the transcripts.
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "platform/console.h"
+
+namespace {
+
+TEST(PassCounterTest, CountsOnAndWrapsAsA32BitCounter) {
+  EXPECT_EQ(console::nextPass(1), 2);
+  EXPECT_EQ(console::nextPass(-1), 0);
+  EXPECT_EQ(console::nextPass(INT_MAX - 1), INT_MAX);
+  EXPECT_EQ(console::nextPass(INT_MAX), INT_MIN);
+  EXPECT_EQ(console::nextPass(INT_MIN), INT_MIN + 1);
+}
+
+}  // namespace
