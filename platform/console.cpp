@@ -13,12 +13,19 @@
 #include <io.h>
 #include <windows.h>
 #else
+#include <langinfo.h>
+#include <locale.h>
 #include <poll.h>
+#include <strings.h>
 #include <unistd.h>
+
+#include "platform/gbk_to_utf8.h"
 #endif
 
 #ifdef __GLIBC__
 #include <stdio_ext.h>
+
+#include <ext/stdio_sync_filebuf.h>
 #endif
 
 namespace console {
@@ -49,6 +56,25 @@ bool inputIsWaiting() {
 
 // Standard input is never non-blocking here: a read waits by itself.
 bool waitedForLateInput() { return false; }
+
+UINT previousCodePage;
+
+void restoreCodePage() { SetConsoleOutputCP(previousCodePage); }
+
+BOOL WINAPI restoreCodePageOnInterrupt(DWORD) {
+  restoreCodePage();
+  return FALSE;  // the usual handling follows
+}
+
+// A console shows the messages in code page 936 for the program's run, and
+// gets its own code page back on every way out: exit() runs the handler, an
+// interrupt the console event handler. Pipes and files keep their bytes.
+void showMessagesOnTerminal() {
+  previousCodePage = GetConsoleOutputCP();
+  if (previousCodePage == 936 || !SetConsoleOutputCP(936)) return;
+  std::atexit(restoreCodePage);
+  SetConsoleCtrlHandler(restoreCodePageOnInterrupt, TRUE);
+}
 
 #else
 
@@ -81,7 +107,63 @@ bool waitedForLateInput() {
   return true;
 }
 
-#endif
+// Whether the locale that the environment names (LC_ALL, LC_CTYPE, LANG, the
+// first that is set) has the character set UTF-8. Asked without setting the
+// program's own locale, which stays "C" for the number reads.
+bool localeIsUtf8() {
+  if (locale_t named = newlocale(LC_CTYPE_MASK, "", locale_t{})) {
+    const bool utf8 = std::strcmp(nl_langinfo_l(CODESET, named), "UTF-8") == 0;
+    freelocale(named);
+    return utf8;
+  }
+  // A locale that is not installed still says its character set in its name
+  // ("en_US.UTF-8"); the terminal reads what the name says.
+  const char* name = nullptr;
+  for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
+    name = std::getenv(variable);
+    if (name != nullptr && *name != '\0') break;
+  }
+  const char* charset = name != nullptr ? std::strchr(name, '.') : nullptr;
+  return charset != nullptr &&
+         (strncasecmp(charset + 1, "UTF-8", 5) == 0 || strncasecmp(charset + 1, "utf8", 4) == 0);
+}
+
+#ifdef __GLIBC__
+
+ssize_t writeAsUtf8(void* converter, const char* data, std::size_t size) {
+  return static_cast<GbkToUtf8*>(converter)->write(data, size) ? static_cast<ssize_t>(size) : -1;
+}
+
+// A terminal that reads UTF-8 shows the GBK messages converted: standard
+// output becomes a stream whose every write goes through the converter, and
+// std::cout writes into that stream as printf does, so their order holds.
+// Where the converter cannot be had, the terminal gets the GBK bytes. The
+// converter and the stream live as long as the process: exit() flushes the
+// stream last of all.
+void showMessagesOnTerminal() {
+  if (!localeIsUtf8()) return;
+  auto* converter = new GbkToUtf8(STDOUT_FILENO);
+  FILE* converted = nullptr;
+  if (converter->ok())
+    converted =
+        fopencookie(converter, "w", cookie_io_functions_t{nullptr, writeAsUtf8, nullptr, nullptr});
+  if (converted == nullptr) {
+    delete converter;
+    return;
+  }
+  stdout = converted;
+  std::cout.rdbuf(new __gnu_cxx::stdio_sync_filebuf<char>(converted));
+}
+
+#else
+
+// Without a way to put a converter under standard output, a terminal gets
+// the GBK bytes.
+void showMessagesOnTerminal() {}
+
+#endif  // __GLIBC__
+
+#endif  // _WIN32
 
 // Output that cannot be written is never reported as success: the program
 // ends with status 1 and says why on standard error, the only thing it ever
@@ -199,14 +281,18 @@ void init(const char* program) {
   // A tied std::cin would flush std::cout (and so standard output) before
   // every extraction; nextChar() flushes only when a read has to wait.
   std::cin.tie(nullptr);
+  if (stdoutIsTerminal()) {
+    showMessagesOnTerminal();
+  } else {
+    // Scripts pipe in whole sessions; a larger buffer means fewer writes.
+    static char buffer[1 << 16];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+  }
 #ifdef __GLIBC__
   // One thread: every character need not take the stream's lock.
   __fsetlocking(stdin, FSETLOCKING_BYCALLER);
   __fsetlocking(stdout, FSETLOCKING_BYCALLER);
 #endif
-  // Scripts pipe in whole sessions; a larger buffer means fewer writes.
-  static char buffer[1 << 16];
-  if (!stdoutIsTerminal()) std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
 }
 
 void runMenu(Via via, void (*show)(), void (*act)(int choice, int pass)) {

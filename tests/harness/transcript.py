@@ -31,6 +31,10 @@ N MiB, so that a large allocation fails; "errors:" is what standard error must
 hold (empty when not given; {program} is the program's name). Every run must
 end within the time limit.
 
+Every program runs in the C locale unless "env:" sets variables, as in
+"env: LANG=C.UTF-8". Output is expected as GBK; "shown: utf-8" expects it
+as UTF-8, as a terminal that reads UTF-8 must receive it.
+
 "output:" sends standard output elsewhere, and then there is no "out:":
 "full" is /dev/full, "closed" a closed descriptor, "gone" a pipe whose reader
 has gone while the program ignores SIGPIPE. "input:" changes how the input
@@ -82,10 +86,11 @@ def parse_strings(text, where):
 class Renderer:
     """Turns quoted strings into bytes, with escapes and {definitions}."""
 
-    def __init__(self, definitions, program, clear):
+    def __init__(self, definitions, program, clear, encoding="gbk"):
         self.definitions = definitions
         self.program = program
         self.clear = clear
+        self.encoding = encoding
 
     def strings(self, strings, depth=0):
         return b"".join(self.string(raw, depth) * count for raw, count in strings)
@@ -94,7 +99,7 @@ class Renderer:
         out, text, i = bytearray(), [], 0
 
         def flush_text():
-            out.extend(codecs.encode("".join(text), "gbk"))
+            out.extend(codecs.encode("".join(text), self.encoding))
             text.clear()
 
         while i < len(raw):
@@ -171,6 +176,7 @@ class Case:
         self.input, self.output, self.dialog = [], [], None
         self.exit, self.tty, self.memory = None, False, None
         self.errors, self.redirect, self.feed = [], None, None
+        self.env, self.encoding = {}, "gbk"
 
 
 def read_transcript(path):
@@ -205,6 +211,12 @@ def read_transcript(path):
             case.tty = True
         elif key == "memory":
             case.memory = int(" ".join(value))
+        elif key == "env":
+            case.env = dict(item.split("=", 1) for item in " ".join(value).split())
+        elif key == "shown":
+            if value != ["utf-8"]:
+                raise TranscriptError(f"{where}: 'shown' takes 'utf-8'")
+            case.encoding = "utf-8"
         elif key == "errors":
             case.errors = parse_strings(" ".join(value), where)
         elif key == "output":
@@ -231,8 +243,11 @@ def read_transcript(path):
 
 
 def show(data):
-    """Output bytes as a transcript would quote them: GBK decoded, escaped."""
-    text = data.decode("gbk", errors="backslashreplace")
+    """Output bytes as a transcript would quote them: decoded, escaped."""
+    try:
+        text = data.decode("utf-8")  # GBK text is hardly ever valid UTF-8
+    except UnicodeDecodeError:
+        text = data.decode("gbk", errors="backslashreplace")
     for char, escape in (("\\", "\\\\"), ('"', '\\"'), ("\x1b", "\\e"), ("\t", "\\t"), ("\r", "\\r"), ("\n", "\\n")):
         text = text.replace(char, escape)
     return f'"{text}"'
@@ -257,7 +272,8 @@ class Runner:
         return self.wrapper + [os.path.join(self.bin_dir, program + self.suffix)]
 
     def environment(self, case):
-        env = dict(os.environ)
+        env = {name: value for name, value in os.environ.items() if not name.startswith(("LC_", "LANG"))}
+        env.update(case.env)
         if case.memory is not None and self.sanitized:
             # The sanitizers reserve terabytes of address space, so a limit on
             # it cannot be used; their allocator takes the limit instead.
@@ -444,10 +460,11 @@ def run_case(runner, definitions, program, case):
         return None
     # A terminal, and a Windows program's text-mode output, end lines in \r\n.
     render = Renderer(definitions, program, CLEAR if case.tty else b"")
+    render_shown = Renderer(definitions, program, CLEAR if case.tty else b"", case.encoding)
     crlf = case.tty or runner.windows
 
     def shown(strings):
-        out = render.strings(strings)
+        out = render_shown.strings(strings)
         return out.replace(b"\n", b"\r\n") if crlf else out
 
     expected, typed, errors = shown(case.output), render.strings(case.input), render.strings(case.errors)

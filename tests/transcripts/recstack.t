@@ -169,3 +169,12 @@ in:   "2\n\n" "0\n"
 out:  "{menu}构造成功！\n初始化成功\n"
       "{menu}"
 exit: 0
+
+case: on a UTF-8 terminal the messages come in UTF-8, in the order written
+on:   tty
+env:  LANG=C.UTF-8
+shown: utf-8
+in:   "2\n\n" "0\n"
+out:  "{menu}构造成功！\n初始化成功\n"
+      "{menu}"
+exit: 0

@@ -151,6 +151,16 @@ out:  "{menu}\t\t初始化成功\n"
       "{menu}"
 exit: 0
 
+case: on a UTF-8 terminal the messages come in UTF-8, in the order written
+on:   tty
+env:  LANG=C.UTF-8
+shown: utf-8
+in:   "2\n\n" "9\n\n" "0\n"
+out:  "{menu}\t\t初始化成功\n"
+      "{menu}\t\t1 2 3 4 5 "
+      "{menu}"
+exit: 0
+
 case: a new stack takes the place of the old one where memory holds only one of them
 memory: 256
 in:   "1\n40000000\n\n" "1\n40000000\n\n" "0\n"

@@ -1,11 +1,11 @@
 // The console layer's pass counter; its reads and writes are exercised through
 // the programs, in the transcripts.
 
+#include "platform/console.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
-
-#include "platform/console.h"
 
 namespace {
 

@@ -1,0 +1,70 @@
+#include "platform/gbk_to_utf8.h"
+
+#include <errno.h>
+#include <iconv.h>
+#include <unistd.h>
+
+namespace console {
+namespace {
+
+const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
+
+}  // namespace
+
+GbkToUtf8::GbkToUtf8(int fd)
+    : fd_(fd), converter_(iconv_open("UTF-8", "GBK")), lead_(0), hasLead_(false) {}
+
+GbkToUtf8::~GbkToUtf8() {
+  if (ok()) iconv_close(static_cast<iconv_t>(converter_));
+}
+
+bool GbkToUtf8::ok() const { return static_cast<iconv_t>(converter_) != kNoConverter; }
+
+bool GbkToUtf8::write(const char* data, std::size_t size) {
+  // A lead byte left over from the last chunk goes with the first byte of
+  // this one. Should that byte be a lead byte itself, it is the one left over.
+  while (hasLead_ && size > 0) {
+    const char pair[2] = {lead_, *data};
+    hasLead_ = false;
+    if (!convert(pair, 2)) return false;
+    ++data, --size;
+  }
+  return convert(data, size);
+}
+
+// Converts and writes data, but for the lead byte of a character cut off at
+// its end, which is kept for the next chunk.
+bool GbkToUtf8::convert(const char* data, std::size_t size) {
+  char* in = const_cast<char*>(data);  // iconv's signature; it only reads
+  std::size_t left = size;
+  char out[4096];
+  while (left > 0) {
+    char* next = out;
+    std::size_t room = sizeof out;
+    const std::size_t result = iconv(static_cast<iconv_t>(converter_), &in, &left, &next, &room);
+    if (!writeAll(out, static_cast<std::size_t>(next - out))) return false;
+    if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+    if (errno == EINVAL) {  // only the last byte is left: a cut character
+      lead_ = *in;
+      hasLead_ = true;
+      return true;
+    }
+    if (!writeAll(kReplacement, sizeof kReplacement - 1)) return false;  // EILSEQ
+    ++in, --left;
+  }
+  return true;
+}
+
+bool GbkToUtf8::writeAll(const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd_, data, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written < 0) return false;
+    data += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+}  // namespace console
