@@ -105,7 +105,7 @@ in:   "0\n"
 out:  "{menu}"
 exit: 0
 
-case: LC_ALL=C overrides a UTF-8 LANG and keeps the GBK bytes
+case: on a terminal every menu follows a clearing; LC_ALL=C overrides a UTF-8 LANG and keeps GBK
 on:   tty
 env:  LANG=C.UTF-8 LC_ALL=C
 in:   "0\n"

@@ -163,14 +163,7 @@ dialog:
   < "0\n"
 exit: 0
 
-case: on a terminal every menu follows a clearing of the screen
-on:   tty
-in:   "2\n\n" "0\n"
-out:  "{menu}构造成功！\n初始化成功\n"
-      "{menu}"
-exit: 0
-
-case: on a UTF-8 terminal the messages come in UTF-8, in the order written
+case: on a UTF-8 terminal every menu follows a clearing, and the messages come in UTF-8 in the order written
 on:   tty
 env:  LANG=C.UTF-8
 shown: utf-8
