@@ -138,17 +138,21 @@ ssize_t writeAsUtf8(void* converter, const char* data, std::size_t size) {
 // output becomes a stream whose every write goes through the converter, and
 // std::cout writes into that stream as printf does, so their order holds.
 // Where the converter cannot be had, the terminal gets the GBK bytes. The
-// converter and the stream live as long as the process: exit() flushes the
-// stream last of all.
+// converter and the stream live as long as the process, since exit()
+// flushes the stream last of all; a pointer of our own keeps the converter
+// in sight of a leak checker, which does not look into the C library's
+// records of its streams.
 void showMessagesOnTerminal() {
+  static GbkToUtf8* converter;
   if (!localeIsUtf8()) return;
-  auto* converter = new GbkToUtf8(STDOUT_FILENO);
+  converter = new GbkToUtf8(STDOUT_FILENO);
   FILE* converted = nullptr;
   if (converter->ok())
     converted =
         fopencookie(converter, "w", cookie_io_functions_t{nullptr, writeAsUtf8, nullptr, nullptr});
   if (converted == nullptr) {
     delete converter;
+    converter = nullptr;
     return;
   }
   stdout = converted;
