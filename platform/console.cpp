@@ -222,39 +222,53 @@ int skipToNumber() {
   return c;
 }
 
-// scanf takes at most eleven characters, an int's digits and its sign, into a
-// long long, which can hold what does not fit in an int (scanf cannot tell).
-// The digits of a longer number are taken here one at a time: scanf would
-// keep every one of them, in memory that grows with the number. Only leading
-// zeros keep such a number within int; the value stops growing once it is
-// outside.
-bool scanNumber(int first, int& value) {
-  long long wide;
-  if (std::scanf("%11lld", &wide) != 1) return false;
-  const bool negative = first == '-';
+// The digits of a number that its reader stopped short of, taken one at a
+// time: those beyond scanf's width, or those that a non-blocking standard
+// input delivered only after a pause. Only leading zeros keep a longer
+// number within int; the value stops growing once it is outside.
+void takeRemainingDigits(long long& wide, bool negative) {
   int c;
   while (std::isdigit(c = nextChar())) {
     const int digit = c - '0';
     if (wide >= INT_MIN && wide <= INT_MAX) wide = wide * 10 + (negative ? -digit : digit);
   }
   std::ungetc(c, stdin);
+}
+
+bool fitsInt(long long wide, int& value) {
   if (wide < INT_MIN || wide > INT_MAX) return false;
   value = static_cast<int>(wide);
   return true;
 }
 
-bool extractNumber(int& value) {
+// scanf takes at most eleven characters, an int's digits and its sign, into a
+// long long, which can hold what does not fit in an int (scanf cannot tell).
+// It would keep every digit of a longer number, in memory that grows with
+// the number; the rest are taken here instead.
+bool scanNumber(int first, int& value) {
+  long long wide;
+  if (std::scanf("%11lld", &wide) != 1) return false;
+  takeRemainingDigits(wide, first == '-');
+  return fitsInt(wide, value);
+}
+
+// std::cin takes every digit itself, in constant memory, but ends the number
+// where input came late (the stream's error flag tells).
+bool extractNumber(int first, int& value) {
   int read;
   const bool ok = static_cast<bool>(std::cin >> read);
+  const bool cut = std::ferror(stdin) != 0;
   std::cin.clear();  // neither a failure nor an end of input may stick
-  if (ok) value = read;
-  return ok;
+  if (!ok) return false;
+  long long wide = read;
+  if (cut) takeRemainingDigits(wide, first == '-');
+  return fitsInt(wide, value);
 }
 
 bool readInt(Via via, int& value) {
   checkOutput();
   const int first = skipToNumber();
-  const bool ok = via == Via::stdio ? scanNumber(first, value) : extractNumber(value);
+  const bool ok = via == Via::stdio ? scanNumber(first, value) : extractNumber(first, value);
   if (ok)
     nextChar();
   else

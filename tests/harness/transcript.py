@@ -39,8 +39,8 @@ as UTF-8, as a terminal that reads UTF-8 must receive it.
 "full" is /dev/full, "closed" a closed descriptor, "gone" a pipe whose reader
 has gone while the program ignores SIGPIPE. "input:" changes how the input
 comes: "endless" sends it again and again for as long as the program reads,
-which must then end within a few seconds; "late" sends it after a pause,
-through a pipe left in non-blocking mode.
+which must then end within a few seconds; "late" sends each of its strings
+after a pause, through a pipe left in non-blocking mode.
 
 With --windows the programs are Windows executables run through --wrapper
 (wine): their text-mode output ends lines in \\r\\n, and the cases that need
@@ -294,8 +294,8 @@ class Runner:
         return (lambda: [step() for step in steps]) if steps else None
 
     def redirected(self, program, case, data):
-        """Runs with standard output elsewhere, or with endless or late input;
-        only the status and standard error can be seen."""
+        """Runs with standard output elsewhere, or with endless input (data is
+        bytes) or late input (data is a list of the pieces to send apart)."""
         if case.redirect == "full":
             stdout = os.open("/dev/full", os.O_WRONLY)
         elif case.redirect == "gone":
@@ -320,7 +320,12 @@ class Runner:
         def feed():
             try:
                 if case.feed == "late":
-                    time.sleep(LATE_INPUT_DELAY)
+                    for piece in data:
+                        time.sleep(LATE_INPUT_DELAY)
+                        child_input.write(piece)
+                        child_input.flush()
+                    child_input.close()
+                    return
                 child_input.write(data)
                 while case.feed == "endless" and data:
                     child_input.write(data)
@@ -472,7 +477,8 @@ def run_case(runner, definitions, program, case):
         return check(f"{case.name} [terminal]", expected, errors, case.exit, runner.terminal(program, case, typed))
     if case.redirect or case.feed:
         seen = None if case.redirect else expected
-        return check(case.name, seen, errors, case.exit, runner.redirected(program, case, typed))
+        sent = [render.strings([piece]) for piece in case.input] if case.feed == "late" else typed
+        return check(case.name, seen, errors, case.exit, runner.redirected(program, case, sent))
     failures = check(case.name, expected, errors, case.exit, runner.batch(program, case, typed))
     if case.dialog is not None:
         steps = [(d, shown(strings) if d == ">" else render.strings(strings)) for d, strings in case.dialog]
