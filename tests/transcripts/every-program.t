@@ -67,6 +67,12 @@ in:   "3\n\n" "3\n\n" "0\n"
 out:  "{menu}" x3
 exit: 0
 
+case: a number whose digits arrive apart on a non-blocking pipe is read whole
+input: late
+in:   "1" "1\n\n" "1" "2\n\n" "0\n"
+out:  "{menu}" x3
+exit: 0
+
 case: a number far longer than the memory left is still read, here as 0
 memory: 24
 in:   "-" "0" x32000000 "\n\n" "3\n\n"

@@ -177,9 +177,3 @@ in:   "1\n20000000\n\n" "1\n20000000\n\n" "0\n"
 out:  "{menu}\t\t请输入队列的容量：\t\t队列初始化成功\n" x2
       "{menu}"
 exit: 0
-
-case: a number whose digits arrive apart on a non-blocking pipe is read whole
-input: late
-in:   "1" "0\n\n" "2" "0\n\n" "0\n"
-out:  "{menu}" x3
-exit: 0

@@ -21,10 +21,3 @@ in:   "2\n"
 out:  "{menu}\t\t初始化成功\n"
       "{menu}"
 exit: 0
-
-case: a number whose digits arrive apart on a non-blocking pipe is read whole
-input: late
-in:   "1" "0\n\n" "0\n"
-out:  "{menu}\t\t销毁成功\n"
-      "{menu}"
-exit: 0
