@@ -79,8 +79,8 @@ static void act(int choice, int pass) {
   }
 }
 
-int main() {
-  console::init("heirqueue");
+int main(int argc, char** argv) {
+  console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   source.reset(new QUEIS(15));
   for (int e = 0; e < 15; ++e) source->push(e);
   console::runMenu(console::Via::stream, showMenu, act);

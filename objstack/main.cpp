@@ -91,8 +91,8 @@ static void act(int choice, int pass) {
   }
 }
 
-int main() {
-  console::init("objstack");
+int main(int argc, char** argv) {
+  console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   source.reset(new OOSTK(5));
   for (int e = 1; e <= 5; ++e) source->push(e);
   console::runMenu(console::Via::stdio, showMenu, act);

@@ -1,3 +1,7 @@
+// The portable part of the console layer: the command line, the menu loop,
+// number reads, prompt flushing and the failures of output and input. What
+// differs between systems is behind system.h.
+
 #include "platform/console.h"
 
 #include <cctype>
@@ -9,169 +13,27 @@
 #include <iostream>
 #include <new>
 
-#ifdef _WIN32
-#include <io.h>
-#include <windows.h>
-#else
-#include <langinfo.h>
-#include <locale.h>
-#include <poll.h>
-#include <strings.h>
-#include <unistd.h>
-
-#include "platform/gbk_to_utf8.h"
-#endif
+#include "platform/system.h"
 
 #ifdef __GLIBC__
 #include <stdio_ext.h>
+#endif
 
-#include <ext/stdio_sync_filebuf.h>
+// The messages are GBK bytes: the build compiles narrow literals to code page
+// 936, where this character takes two bytes (three in UTF-8). Tools built on
+// clang, which has no GBK execution character set, still read the code.
+#ifndef __clang__
+static_assert(sizeof("请") == 3, "string literals must be compiled to GBK");
 #endif
 
 namespace console {
 namespace {
 
 const char* programName = "";
-
-#ifdef _WIN32
-
-bool stdoutIsTerminal() { return _isatty(_fileno(stdout)) != 0; }
-
-// Whether a read of standard input can be answered without waiting. The C
-// library's buffer is opaque here, so a pipe counts as waiting when the pipe
-// itself is empty, and a console always does.
-bool inputIsWaiting() {
-  HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
-  switch (GetFileType(in)) {
-    case FILE_TYPE_DISK:
-      return true;
-    case FILE_TYPE_PIPE: {
-      DWORD available = 0;
-      return PeekNamedPipe(in, nullptr, 0, nullptr, &available, nullptr) && available > 0;
-    }
-    default:
-      return false;
-  }
-}
-
-// Standard input is never non-blocking here: a read waits by itself.
-bool waitedForLateInput() { return false; }
-
-UINT previousCodePage;
-
-void restoreCodePage() { SetConsoleOutputCP(previousCodePage); }
-
-BOOL WINAPI restoreCodePageOnInterrupt(DWORD) {
-  restoreCodePage();
-  return FALSE;  // the usual handling follows
-}
-
-// A console shows the messages in code page 936 for the program's run, and
-// gets its own code page back on every way out: exit() runs the handler, an
-// interrupt the console event handler. Pipes and files keep their bytes.
-void showMessagesOnTerminal() {
-  previousCodePage = GetConsoleOutputCP();
-  if (previousCodePage == 936 || !SetConsoleOutputCP(936)) return;
-  std::atexit(restoreCodePage);
-  SetConsoleCtrlHandler(restoreCodePageOnInterrupt, TRUE);
-}
-
-#else
-
-bool stdoutIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
-
-// Whether a read of standard input can be answered without waiting: the C
-// library still holds unread characters, or the descriptor has some (or is at
-// its end, which does not wait either).
-bool inputIsWaiting() {
-#ifdef __GLIBC__
-  // Only an optimisation: characters in glibc's buffer spare the poll below.
-  // A wrong answer here costs one needless flush, never a hang: the read
-  // that follows takes what there is.
-  if (stdin->_IO_read_ptr < stdin->_IO_read_end) return true;
-#endif
-  pollfd in = {STDIN_FILENO, POLLIN, 0};
-  return poll(&in, 1, 0) > 0;
-}
-
-// After a read that found no character: when standard input is a descriptor
-// left in non-blocking mode that answered "nothing yet", which the C library
-// takes for an error, waits until it has something (or has ended) and says
-// that the read is to be tried again. At the true end of the input, false.
-bool waitedForLateInput() {
-  if (!std::ferror(stdin) || (errno != EAGAIN && errno != EWOULDBLOCK)) return false;
-  std::clearerr(stdin);
-  pollfd in = {STDIN_FILENO, POLLIN, 0};
-  while (poll(&in, 1, -1) < 0 && errno == EINTR) {
-  }
-  return true;
-}
-
-// Whether the locale that the environment names (LC_ALL, LC_CTYPE, LANG, the
-// first that is set) has the character set UTF-8. Asked without setting the
-// program's own locale, which stays "C" for the number reads.
-bool localeIsUtf8() {
-  if (locale_t named = newlocale(LC_CTYPE_MASK, "", locale_t{})) {
-    const bool utf8 = std::strcmp(nl_langinfo_l(CODESET, named), "UTF-8") == 0;
-    freelocale(named);
-    return utf8;
-  }
-  // A locale that is not installed still says its character set in its name
-  // ("en_US.UTF-8"); the terminal reads what the name says.
-  const char* name = nullptr;
-  for (const char* variable : {"LC_ALL", "LC_CTYPE", "LANG"}) {
-    name = std::getenv(variable);
-    if (name != nullptr && *name != '\0') break;
-  }
-  const char* charset = name != nullptr ? std::strchr(name, '.') : nullptr;
-  return charset != nullptr &&
-         (strncasecmp(charset + 1, "UTF-8", 5) == 0 || strncasecmp(charset + 1, "utf8", 4) == 0);
-}
-
-#ifdef __GLIBC__
-
-ssize_t writeAsUtf8(void* converter, const char* data, std::size_t size) {
-  return static_cast<GbkToUtf8*>(converter)->write(data, size) ? static_cast<ssize_t>(size) : -1;
-}
-
-// A terminal that reads UTF-8 shows the GBK messages converted: standard
-// output becomes a stream whose every write goes through the converter, and
-// std::cout writes into that stream as printf does, so their order holds.
-// Where the converter cannot be had, the terminal gets the GBK bytes. The
-// converter and the stream live as long as the process, since exit()
-// flushes the stream last of all; a pointer of our own keeps the converter
-// in sight of a leak checker, which does not look into the C library's
-// records of its streams.
-void showMessagesOnTerminal() {
-  static GbkToUtf8* converter;
-  if (!localeIsUtf8()) return;
-  converter = new GbkToUtf8(STDOUT_FILENO);
-  FILE* converted = nullptr;
-  if (converter->ok())
-    converted =
-        fopencookie(converter, "w", cookie_io_functions_t{nullptr, writeAsUtf8, nullptr, nullptr});
-  if (converted == nullptr) {
-    delete converter;
-    converter = nullptr;
-    return;
-  }
-  stdout = converted;
-  std::cout.rdbuf(new __gnu_cxx::stdio_sync_filebuf<char>(converted));
-}
-
-#else
-
-// Without a way to put a converter under standard output, a terminal gets
-// the GBK bytes.
-void showMessagesOnTerminal() {}
-
-#endif  // __GLIBC__
-
-#endif  // _WIN32
+bool onTerminal = false;
 
 // Output that cannot be written is never reported as success: the program
-// ends with status 1 and says why on standard error, the only thing it ever
-// writes there.
+// ends with status 1 and says why on standard error.
 [[noreturn]] void outputFailed(int error) {
   std::fprintf(stderr, "%s: write error: %s\n", programName, std::strerror(error ? error : EIO));
   std::exit(1);
@@ -194,13 +56,41 @@ void flushOutput() {
   std::exit(0);
 }
 
+// At the end of input on a terminal the person pressed Ctrl-D at a prompt:
+// the shell's prompt that follows starts a line of its own.
+[[noreturn]] void endOfInput() {
+  if (onTerminal) std::fputc('\n', stdout);
+  finish();
+}
+
+// Input that cannot be read is no end of input: status 1, and the reason,
+// once what was written before is out.
+[[noreturn]] void inputFailed(int error) {
+  flushOutput();
+  checkOutput();
+  std::fprintf(stderr, "%s: read error: %s\n", programName, std::strerror(error ? error : EIO));
+  std::exit(1);
+}
+
+// After a read of standard input: whether it stopped short because the input
+// had nothing yet, in which case it has waited for more. A read that failed
+// otherwise ends the program. The error flag is cleared either way, so that
+// it never speaks for a later read.
+bool readWasCut() {
+  if (!std::ferror(stdin)) return false;
+  const int error = errno;
+  std::clearerr(stdin);
+  if (!os::waitedForLateInput(error)) inputFailed(error);
+  return true;
+}
+
 // Every character of input comes through here. Flushing only when the read
 // would wait keeps a scripted session at one write per full buffer, while a
 // person (or a program answering line by line) always sees the prompt.
 int nextChar() {
-  if (!inputIsWaiting()) flushOutput();
+  if (!os::inputIsWaiting()) flushOutput();
   int c;
-  while ((c = std::getchar()) == EOF && waitedForLateInput()) {
+  while ((c = std::getchar()) == EOF && readWasCut()) {
   }
   return c;
 }
@@ -217,7 +107,7 @@ int skipToNumber() {
   int c;
   do c = nextChar();
   while (c != EOF && std::isspace(c));
-  if (c == EOF) finish();
+  if (c == EOF) endOfInput();
   std::ungetc(c, stdin);
   return c;
 }
@@ -247,17 +137,19 @@ bool fitsInt(long long wide, int& value) {
 // the number; the rest are taken here instead.
 bool scanNumber(int first, int& value) {
   long long wide;
-  if (std::scanf("%11lld", &wide) != 1) return false;
+  const int scanned = std::scanf("%11lld", &wide);
+  readWasCut();
+  if (scanned != 1) return false;
   takeRemainingDigits(wide, first == '-');
   return fitsInt(wide, value);
 }
 
 // std::cin takes every digit itself, in constant memory, but ends the number
-// where input came late (the stream's error flag tells).
+// where input came late.
 bool extractNumber(int first, int& value) {
   int read;
   const bool ok = static_cast<bool>(std::cin >> read);
-  const bool cut = std::ferror(stdin) != 0;
+  const bool cut = readWasCut();
   std::cin.clear();  // neither a failure nor an end of input may stick
   if (!ok) return false;
   long long wide = read;
@@ -276,31 +168,83 @@ bool readInt(Via via, int& value) {
   return ok;
 }
 
-// Clears the screen before a menu: on Windows with the "cls" command, elsewhere
-// with an ANSI sequence. A pipe or a file has no screen: clearing would only
-// add bytes to it (cls writes a form feed there).
+// A pipe or a file has no screen: clearing would only add bytes to it.
 void clearScreen() {
-  static const bool terminal = stdoutIsTerminal();
-  if (!terminal) return;
-#ifdef _WIN32
-  std::fflush(stdout);  // what came before the menu stays above the clearing
-  std::system("cls");
-#else
-  // Home the cursor, clear the screen, clear the scroll-back.
-  std::fputs("\x1b[H\x1b[2J\x1b[3J", stdout);
-#endif
+  if (onTerminal) os::clearTerminal();
+}
+
+void showHelp(const char* summary) {
+  std::printf(
+      "Usage: %s [--help | --version]\n"
+      "%s: %s.\n"
+      "\n"
+      "The menu and the messages are written to standard output; the choices,\n"
+      "one number a line, are read from standard input, typed at a terminal or\n"
+      "piped in by a script. Choice 0, or the end of input, ends the program.\n"
+      "\n"
+      "  -h, --help     show this help and exit\n"
+      "  -V, --version  show the version and exit\n"
+      "\n"
+      "Exit status: 0 at choice 0 or the end of input; 1 when output cannot be\n"
+      "written or input cannot be read; 2 for a wrong argument; 255 when the\n"
+      "container overflows or underflows, or memory runs out.\n"
+      "\n"
+      "The manual page: man %s\n",
+      programName, programName, summary, programName);
+}
+
+void showVersion() {
+  std::printf(
+      "%s (" MENU_CONTAINERS_PACKAGE ") " MENU_CONTAINERS_VERSION
+      "\n"
+      "Copyright (c) 2026 The menu-containers authors\n"
+      "License: MIT, the licence that comes with the program.\n"
+      "This is free software: you are free to change and redistribute it.\n"
+      "There is NO WARRANTY, to the extent permitted by law.\n",
+      programName);
+}
+
+bool asksForHelp(const char* argument) {
+  return std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
+}
+
+bool asksForVersion(const char* argument) {
+  return std::strcmp(argument, "--version") == 0 || std::strcmp(argument, "-V") == 0;
+}
+
+// The programs take no options for their work: the command line only
+// answers what every installed tool answers. A wrong argument anywhere is
+// named before anything is answered; otherwise the first question is
+// answered, and the answer, like all output, is checked on its way out.
+void answerCommandLine(const char* summary, int argc, char** argv) {
+  if (argc < 2) return;
+  for (int i = 1; i < argc; ++i) {
+    if (asksForHelp(argv[i]) || asksForVersion(argv[i])) continue;
+    std::fprintf(stderr,
+                 "%s: unrecognized argument '%s'\n"
+                 "Try '%s --help' for more information.\n",
+                 programName, argv[i], programName);
+    std::exit(2);
+  }
+  if (asksForHelp(argv[1]))
+    showHelp(summary);
+  else
+    showVersion();
+  finish();
 }
 
 }  // namespace
 
-void init(const char* program) {
+void init(const char* program, const char* summary, int argc, char** argv) {
   programName = program;
   std::set_new_handler([] { std::exit(-1); });
+  answerCommandLine(summary, argc, argv);
   // A tied std::cin would flush std::cout (and so standard output) before
   // every extraction; nextChar() flushes only when a read has to wait.
   std::cin.tie(nullptr);
-  if (stdoutIsTerminal()) {
-    showMessagesOnTerminal();
+  onTerminal = os::stdoutIsTerminal();
+  if (onTerminal) {
+    os::setUpTerminal();
   } else {
     // Scripts pipe in whole sessions; a larger buffer means fewer writes.
     static char buffer[1 << 16];

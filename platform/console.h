@@ -5,7 +5,7 @@
 // numbers and single characters typed on standard input, prompts that are
 // visible before the program waits for an answer, and the menu loop itself.
 // Every program goes through these functions; whatever differs between
-// operating systems stays in console.cpp.
+// operating systems stays behind them (system.h).
 //
 // Input rules shared by every read below:
 // - End of input before anything but white space, at a number read, ends the
@@ -17,19 +17,23 @@
 //   a digit, or a value outside int (its digits consumed), is not a number:
 //   the read fails without leaving a stream stuck, and the rest of the line is
 //   discarded.
+// - Input that cannot be read (not its end, an error) ends the program at once
+//   with status 1, after one line on standard error.
 // - Whatever has been written before a read that has to wait for input reaches
 //   the reader first; input that is already there costs no flush.
 
-// The messages are GBK bytes: the build compiles narrow literals to code page
-// 936, where this character takes two bytes (three in UTF-8).
-static_assert(sizeof("请") == 3, "string literals must be compiled to GBK");
-
 namespace console {
 
-// Call first in main, with the program's name. A failed allocation of any
-// object then ends the process with status -1, and standard output is set up
-// for the reads below.
-void init(const char* program);
+// Call first in main, with the program's name, a one-line summary of what it
+// drives (for --help) and main's arguments. A failed allocation of any object
+// then ends the process with status -1. The command line is answered here:
+// --help (-h) and --version (-V) are answered on standard output and end the
+// program with status 0; any other argument is a usage error, which ends it
+// with status 2 after a message on standard error. With no argument init
+// returns, standard output set up for the menu and the reads below. The
+// build defines PROGRAM_NAME and PROGRAM_SUMMARY for each program, so that
+// its manual page says the same.
+void init(const char* program, const char* summary, int argc, char** argv);
 
 // Which standard facility reads a number: scanf("%d") or std::cin >> int.
 enum class Via { stdio, stream };
@@ -39,7 +43,8 @@ enum class Via { stdio, stream };
 constexpr int kNotANumber = -1;
 
 // Runs the menu until choice 0 or the end of input, then ends the program
-// with status 0. Each pass, numbered 1, 2, ...: clears the screen, calls
+// with status 0 (after a newline on a terminal, at the end of input, so that
+// the shell's prompt starts a line). Each pass, numbered 1, 2, ...: clears the screen, calls
 // show() to write the menu, reads a choice through via (then discards one
 // character, normally the end of the line); 0 ends the program, anything else
 // goes to act(choice, pass); then the program waits for Enter.

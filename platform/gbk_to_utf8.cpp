@@ -43,9 +43,12 @@ bool GbkToUtf8::convert(const char* data, std::size_t size) {
     char* next = out;
     std::size_t room = sizeof out;
     const std::size_t result = iconv(static_cast<iconv_t>(converter_), &in, &left, &next, &room);
+    // Why iconv stopped, taken before the write below, which may leave errno
+    // at EINTR though it delivered everything.
+    const int stopped = result == static_cast<std::size_t>(-1) ? errno : 0;
     if (!writeAll(out, static_cast<std::size_t>(next - out))) return false;
-    if (result != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
-    if (errno == EINVAL) {  // only the last byte is left: a cut character
+    if (stopped == 0 || stopped == E2BIG) continue;
+    if (stopped == EINVAL) {  // only the last byte is left: a cut character
       lead_ = *in;
       hasLead_ = true;
       return true;

@@ -105,8 +105,8 @@ static void act(int choice, int pass) {
   }
 }
 
-int main() {
-  console::init("recstack");
+int main(int argc, char** argv) {
+  console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   atexit(releaseRecords);
   source = newRecord();
   initStack(source, 10);

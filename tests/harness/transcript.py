@@ -26,21 +26,32 @@ at a time over pipes, where each expected output must arrive before the next
 input is sent (a prompt the program has not flushed before it waits fails).
 
 Optional fields: "on: tty" runs the case on a pseudo-terminal (the terminal
-turns each \\n into \\r\\n); "memory: N" lets the program obtain no more than
+turns each \\n into \\r\\n) whose TERM is xterm, which {clear} is for unless
+"clear:" gives the case's own clearing; "memory: N" lets the program obtain no more than
 N MiB, so that a large allocation fails; "errors:" is what standard error must
 hold (empty when not given; {program} is the program's name). Every run must
 end within the time limit.
 
-Every program runs in the C locale unless "env:" sets variables, as in
-"env: LANG=C.UTF-8". Output is expected as GBK; "shown: utf-8" expects it
-as UTF-8, as a terminal that reads UTF-8 must receive it.
+Every program runs with no locale set and no TERM (xterm on a terminal)
+unless "env:" sets variables, as in "env: LANG=C.UTF-8", or "unset:" names
+variables to leave out. In env values, {terminfo} is a terminfo database of
+the terminals in terminals.ti beside the transcripts and {test-libs} the
+folder of the libraries built for the tests (--test-libs). Output is
+expected as GBK; "shown: utf-8" expects it as UTF-8, as a terminal that
+reads UTF-8 must receive it.
 
 "output:" sends standard output elsewhere, and then there is no "out:":
 "full" is /dev/full, "closed" a closed descriptor, "gone" a pipe whose reader
-has gone while the program ignores SIGPIPE. "input:" changes how the input
-comes: "endless" sends it again and again for as long as the program reads,
-which must then end within a few seconds; "late" sends each of its strings
-after a pause, through a pipe left in non-blocking mode.
+has gone while the program ignores SIGPIPE, "hung-up" (with "on: tty") a
+terminal that has gone before the program starts, while the program
+ignores SIGHUP. "input:" changes how the input comes: "endless"
+sends it again and again for as long as the program reads, which must then
+end within a few seconds; "late" sends each of its strings after a pause,
+through a pipe left in non-blocking mode; "directory" gives a directory as
+standard input; "hung-up" (with "on: tty") takes the terminal away once the
+first output has arrived, SIGHUP ignored; "held" sends it all at once through a pipe that stays open
+until the expected output has arrived, and "writes: N" is then the most
+write system calls the program may have made by that time.
 
 With --windows the programs are Windows executables run through --wrapper
 (wine): their text-mode output ends lines in \\r\\n, and the cases that need
@@ -55,8 +66,9 @@ import re
 import resource
 import select
 import subprocess
-import sys
 import signal
+import sys
+import tempfile
 import termios
 import threading
 import time
@@ -64,7 +76,8 @@ import time
 TIME_LIMIT = 20.0  # seconds for one run by default; a hang fails instead of blocking ctest
 ENDLESS_TIME_LIMIT = 5.0  # seconds in which a program must end despite endless input
 LATE_INPUT_DELAY = 0.3  # seconds before "input: late" arrives
-CLEAR = b"\x1b[H\x1b[2J\x1b[3J"
+TERMINAL = "xterm"  # the TERM of a terminal case, unless it sets its own
+CLEAR = b"\x1b[H\x1b[2J"  # how that terminal is cleared
 TOKEN = re.compile(r'"((?:[^"\\]|\\.)*)"(?:\s*x(\d+))?|(\S+)')
 SIMPLE_ESCAPES = {"n": b"\n", "t": b"\t", "r": b"\r", "e": b"\x1b", "\\": b"\\", '"': b'"', "{": b"{"}
 
@@ -176,7 +189,8 @@ class Case:
         self.input, self.output, self.dialog = [], [], None
         self.exit, self.tty, self.memory = None, False, None
         self.errors, self.redirect, self.feed = [], None, None
-        self.env, self.encoding = {}, "gbk"
+        self.env, self.unset, self.encoding = {}, [], "gbk"
+        self.clear, self.writes = None, None
 
 
 def read_transcript(path):
@@ -213,6 +227,12 @@ def read_transcript(path):
             case.memory = int(" ".join(value))
         elif key == "env":
             case.env = dict(item.split("=", 1) for item in " ".join(value).split())
+        elif key == "unset":
+            case.unset = " ".join(value).split()
+        elif key == "clear":
+            case.clear = parse_strings(" ".join(value), where)
+        elif key == "writes":
+            case.writes = int(" ".join(value))
         elif key == "shown":
             if value != ["utf-8"]:
                 raise TranscriptError(f"{where}: 'shown' takes 'utf-8'")
@@ -220,12 +240,12 @@ def read_transcript(path):
         elif key == "errors":
             case.errors = parse_strings(" ".join(value), where)
         elif key == "output":
-            if value not in (["full"], ["closed"], ["gone"]):
-                raise TranscriptError(f"{where}: 'output' takes 'full', 'closed' or 'gone'")
+            if value not in (["full"], ["closed"], ["gone"], ["hung-up"]):
+                raise TranscriptError(f"{where}: 'output' takes 'full', 'closed', 'gone' or 'hung-up'")
             case.redirect = value[0]
         elif key == "input":
-            if value not in (["endless"], ["late"]):
-                raise TranscriptError(f"{where}: 'input' takes 'endless' or 'late'")
+            if value not in (["endless"], ["late"], ["directory"], ["held"], ["hung-up"]):
+                raise TranscriptError(f"{where}: 'input' takes 'endless', 'late', 'directory', 'held' or 'hung-up'")
             case.feed = value[0]
         else:
             raise TranscriptError(f"{where}: unknown field '{key}'")
@@ -236,6 +256,11 @@ def read_transcript(path):
             raise TranscriptError(f"{case.where}: case '{case.name}' has no 'exit:'")
         if case.redirect and case.output:
             raise TranscriptError(f"{case.where}: output that goes elsewhere cannot be expected")
+        hung_up = "hung-up" in (case.redirect, case.feed)
+        if case.tty and (case.redirect or case.feed) and not hung_up or hung_up and not case.tty:
+            raise TranscriptError(f"{case.where}: a terminal can only hang up, and only a terminal can")
+        if (case.writes is None) != (case.feed != "held"):
+            raise TranscriptError(f"{case.where}: 'writes' goes with 'input: held'")
         if case.dialog is not None:
             case.input = [s for d, strings in case.dialog if d == "<" for s in strings]
             case.output = [s for d, strings in case.dialog if d == ">" for s in strings]
@@ -264,16 +289,30 @@ def difference(expected, actual):
 
 
 class Runner:
-    def __init__(self, bin_dir, wrapper, suffix, sanitized, windows, time_limit):
+    def __init__(self, bin_dir, wrapper, suffix, sanitized, windows, time_limit, test_libs, terminfo):
         self.bin_dir, self.wrapper, self.suffix = bin_dir, wrapper, suffix
         self.sanitized, self.windows, self.time_limit = sanitized, windows, time_limit
+        self.places = {"{test-libs}": test_libs or "", "{terminfo}": terminfo}
 
     def command(self, program):
         return self.wrapper + [os.path.join(self.bin_dir, program + self.suffix)]
 
     def environment(self, case):
-        env = {name: value for name, value in os.environ.items() if not name.startswith(("LC_", "LANG"))}
-        env.update(case.env)
+        """The caller's environment less what describes its locale and its
+        terminal, then what the case sets."""
+        env = {name: value for name, value in os.environ.items()
+               if not name.startswith(("LC_", "LANG", "TERM"))}
+        if case.tty:
+            env["TERM"] = TERMINAL
+        for name, value in case.env.items():
+            for place, path in self.places.items():
+                value = value.replace(place, path)
+            env[name] = value
+        for name in case.unset:
+            env.pop(name, None)
+        if "LD_PRELOAD" in env and self.sanitized:
+            # The sanitizers' runtime must otherwise come first of all libraries.
+            env["ASAN_OPTIONS"] = ":".join(filter(None, [env.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
         if case.memory is not None and self.sanitized:
             # The sanitizers reserve terabytes of address space, so a limit on
             # it cannot be used; their allocator takes the limit instead.
@@ -291,6 +330,8 @@ class Runner:
             steps.append(lambda: os.close(1))
         if case.redirect == "gone":
             steps.append(lambda: signal.signal(signal.SIGPIPE, signal.SIG_IGN))
+        if "hung-up" in (case.redirect, case.feed):
+            steps.append(lambda: signal.signal(signal.SIGHUP, signal.SIG_IGN))
         return (lambda: [step() for step in steps]) if steps else None
 
     def redirected(self, program, case, data):
@@ -304,6 +345,8 @@ class Runner:
         else:
             stdout = subprocess.PIPE if case.redirect is None else subprocess.DEVNULL
         stdin = subprocess.PIPE
+        if case.feed == "directory":
+            stdin = os.open("/", os.O_RDONLY)
         if case.feed == "late":
             stdin, writer = os.pipe()
             os.set_blocking(stdin, False)
@@ -318,6 +361,8 @@ class Runner:
             child_input = child.stdin
 
         def feed():
+            if child_input is None:
+                return
             try:
                 if case.feed == "late":
                     for piece in data:
@@ -355,6 +400,35 @@ class Runner:
             thread.join()
         out, errors = collected.get("out", b""), collected["errors"]
         return out, errors, status
+
+    def held(self, program, case, data, expected):
+        """Sends all of data at once and keeps the pipe open until the expected
+        output has arrived: the program cannot tell from the end of its input
+        that it has everything, and must wait for more. Gives the number of
+        write system calls it had made by then as a fourth result."""
+        child = subprocess.Popen(
+            self.command(program), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.preparation(case))
+        threading.Thread(target=lambda: (child.stdin.write(data), child.stdin.flush()), daemon=True).start()
+        seen = b""
+        deadline = time.monotonic() + self.time_limit
+        while len(seen) < len(expected) and time.monotonic() < deadline:
+            ready, _, _ = select.select([child.stdout], [], [], 0.05)
+            if ready:
+                chunk = os.read(child.stdout.fileno(), 65536)
+                if not chunk:
+                    break
+                seen += chunk
+        with open(f"/proc/{child.pid}/io") as io:
+            writes = int(next(line for line in io if line.startswith("syscw:")).split()[1])
+        try:  # closes the input first
+            rest, errors = child.communicate(timeout=self.time_limit)
+            status = child.returncode
+        except subprocess.TimeoutExpired:
+            child.kill()
+            rest, errors = child.communicate()
+            status = "no exit within the time limit"
+        return seen + rest, errors, status, writes
 
     def batch(self, program, case, data):
         try:
@@ -408,13 +482,19 @@ class Runner:
         attributes = termios.tcgetattr(slave)
         attributes[3] &= ~termios.ECHO
         termios.tcsetattr(slave, termios.TCSANOW, attributes)
+        if case.redirect == "hung-up":  # gone before the program starts
+            os.close(master)
+            master = os.open("/dev/null", os.O_RDWR)
+            data = b""
         child = subprocess.Popen(
             self.command(program), stdin=slave, stdout=slave, stderr=subprocess.PIPE,
             env=self.environment(case), preexec_fn=self.preparation(case))
         os.close(slave)
         seen, pending = b"", data
         deadline = time.monotonic() + self.time_limit
-        while time.monotonic() < deadline:
+        while time.monotonic() < deadline and not (seen and case.feed == "hung-up"):
+            if case.redirect == "hung-up":
+                break
             ready, writable, _ = select.select([master], [master] if pending else [], [], 0.05)
             if writable:
                 pending = pending[os.write(master, pending[:256]):]
@@ -441,11 +521,13 @@ class Runner:
 ALLOCATOR_NOTE = re.compile(rb"==\d+==WARNING: AddressSanitizer failed to allocate \w+ bytes\n")
 
 
-def check(label, expected_out, expected_errors, expected_exit, result):
+def check(label, expected_out, expected_errors, expected_exit, result, most_writes=None):
     """expected_out is None where the output cannot be seen."""
-    out, errors, status = result
+    out, errors, status = result[:3]
     errors = ALLOCATOR_NOTE.sub(b"", errors)
     problems = []
+    if most_writes is not None and result[3] > most_writes:
+        problems.append(f"    {result[3]} write system calls, expected at most {most_writes}")
     if isinstance(status, str):  # the run went wrong before it had a status
         problems.append(f"    {status}")
     elif status != expected_exit:
@@ -464,8 +546,11 @@ def run_case(runner, definitions, program, case):
     if runner.windows and (case.tty or case.memory is not None or case.redirect or case.feed):
         return None
     # A terminal, and a Windows program's text-mode output, end lines in \r\n.
-    render = Renderer(definitions, program, CLEAR if case.tty else b"")
-    render_shown = Renderer(definitions, program, CLEAR if case.tty else b"", case.encoding)
+    clear = b""
+    if case.tty:
+        clear = CLEAR if case.clear is None else Renderer(definitions, program, b"").strings(case.clear)
+    render = Renderer(definitions, program, clear)
+    render_shown = Renderer(definitions, program, clear, case.encoding)
     crlf = case.tty or runner.windows
 
     def shown(strings):
@@ -474,7 +559,11 @@ def run_case(runner, definitions, program, case):
 
     expected, typed, errors = shown(case.output), render.strings(case.input), render.strings(case.errors)
     if case.tty:
-        return check(f"{case.name} [terminal]", expected, errors, case.exit, runner.terminal(program, case, typed))
+        seen = None if case.redirect or case.feed else expected
+        return check(f"{case.name} [terminal]", seen, errors, case.exit, runner.terminal(program, case, typed))
+    if case.feed == "held":
+        return check(case.name, expected, errors, case.exit, runner.held(program, case, typed, expected),
+                     case.writes)
     if case.redirect or case.feed:
         seen = None if case.redirect else expected
         sent = [render.strings([piece]) for piece in case.input] if case.feed == "late" else typed
@@ -496,14 +585,29 @@ def main():
     parser.add_argument("--sanitized", action="store_true", help="the programs are built with sanitizers")
     parser.add_argument("--windows", action="store_true", help="the programs are Windows executables")
     parser.add_argument("--time-limit", type=float, default=TIME_LIMIT, help="seconds for one run")
+    parser.add_argument("--program", help="run the cases of this program alone")
+    parser.add_argument("--test-libs", help="the folder of the libraries built for the tests")
     args = parser.parse_args()
 
-    runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows, args.time_limit)
+    with tempfile.TemporaryDirectory() as terminfo:
+        runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows,
+                        args.time_limit, args.test_libs, terminfo)
+        passed, failed, skipped = run_files(runner, args.transcripts, args.program, terminfo)
+    print(f"{passed} passed, {failed} failed" + (f", {skipped} skipped" if skipped else ""))
+    return 1 if failed or not passed else 0
+
+
+def run_files(runner, paths, only, terminfo):
     passed = failed = skipped = 0
-    for path in args.transcripts:
-        definitions = read_definitions(os.path.join(os.path.dirname(path), "definitions.txt"))
+    for path in paths:
+        folder = os.path.dirname(path)
+        definitions = read_definitions(os.path.join(folder, "definitions.txt"))
         programs, cases = read_transcript(path)
+        if any(case.tty for case in cases) and not runner.windows:
+            subprocess.run(["tic", "-o", terminfo, os.path.join(folder, "terminals.ti")], check=True)
         for program in programs:
+            if only and program != only:
+                continue
             for case in cases:
                 failures = run_case(runner, definitions, program, case)
                 if failures is None:
@@ -513,8 +617,7 @@ def main():
                     print(f"{case.where}: {program}", *failures, sep="\n")
                 else:
                     passed += 1
-    print(f"{passed} passed, {failed} failed" + (f", {skipped} skipped" if skipped else ""))
-    return 1 if failed or not passed else 0
+    return passed, failed, skipped
 
 
 if __name__ == "__main__":

@@ -61,6 +61,20 @@ in:   "3\n\n"
 errors: "{program}: write error: Broken pipe\n"
 exit: 1
 
+case: a directory as standard input is a read error, not an end of input
+input: directory
+in:   ""
+out:  "{menu}"
+errors: "{program}: read error: Is a directory\n"
+exit: 1
+
+case: a session given at once costs a write per full buffer, not a flush per read
+input: held
+in:   "3\n\n" x2000
+out:  "{menu}" x2001
+writes: 20
+exit: 0
+
 case: input that arrives late on a non-blocking pipe is waited for, not taken for its end
 input: late
 in:   "3\n\n" "3\n\n" "0\n"
@@ -93,36 +107,6 @@ exit: 0
 case: a long number outside int is not a number, however it begins
 in:   "00000000004294967296\n\n" "-000000000000000000002147483649 0\n\n" "0\n"
 out:  "{menu}" x3
-exit: 0
-
-case: a terminal whose locale reads UTF-8 shows the messages in UTF-8
-on:   tty
-env:  LC_ALL=C.UTF-8
-shown: utf-8
-in:   "3\n\n" "0\n"
-out:  "{menu}" x2
-exit: 0
-
-case: LANG alone can choose UTF-8, even for a locale that is not installed
-on:   tty
-env:  LANG=xx_XX.utf8
-shown: utf-8
-in:   "0\n"
-out:  "{menu}"
-exit: 0
-
-case: on a terminal every menu follows a clearing; LC_ALL=C overrides a UTF-8 LANG and keeps GBK
-on:   tty
-env:  LANG=C.UTF-8 LC_ALL=C
-in:   "0\n"
-out:  "{menu}"
-exit: 0
-
-case: a terminal in a GBK locale gets the GBK bytes
-on:   tty
-env:  LC_CTYPE=zh_CN.GBK
-in:   "0\n"
-out:  "{menu}"
 exit: 0
 
 case: a pipe keeps the GBK bytes under a UTF-8 locale

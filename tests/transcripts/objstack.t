@@ -171,3 +171,20 @@ in:   "1\n40000000\n\n" "1\n40000000\n\n" "0\n"
 out:  "{menu}请输入需要初始化的栈的容量：\n\t\t\t\t初始化成功\n" x2
       "{menu}"
 exit: 0
+
+case: a stack of one slot holds one element: a push, the pop that gives it back, then overflow
+in:   "1\n1\n\n" "6\n\n" "7\n\n" "6\n\n" "6\n\n"
+out:  "{menu}请输入需要初始化的栈的容量：\n\t\t\t\t初始化成功\n"
+      "{menu}\t\t已将数字2入栈\n\t\t栈中已有1个数据，最多可存放1个数据\n"
+      "{menu}\t\t出栈成功，栈尾元素是2\n\t\t栈中有0个数据，最少需存放0个数据\n"
+      "{menu}\t\t已将数字4入栈\n\t\t栈中已有1个数据，最多可存放1个数据\n"
+      "{menu}"
+exit: 255
+
+case: a capacity whose digits arrive apart on a non-blocking pipe keeps its value: 1 then 2 is 12
+input: late
+in:   "1\n" "1" "2\n\n" "3\n\n" "0\n"
+out:  "{menu}请输入需要初始化的栈的容量：\n\t\t\t\t初始化成功\n"
+      "{menu}\t\t栈的大小是12"
+      "{menu}"
+exit: 0

@@ -61,3 +61,27 @@ out:  "{menu}\t\t队列初始化成功\n"
       "{menu}已将数字10入队列\n当前有1个数据，最多可存放1个数据\n"
       "{menu}"
 exit: 0
+
+case: the digits beyond what was there are read on: 000000000008 is choice 8
+in:   "2\n\n" "000000000008\n\n" "3\n\n" "0\n"
+out:  "{menu}\t\t队列初始化成功\n"
+      "{menu}销毁成功\n"
+      "{menu}" x2
+exit: 0
+
+case: a capacity whose digits arrive apart on a non-blocking pipe keeps its value: 1 then 2 is 12
+input: late
+in:   "1\n" "1" "2\n\n" "4\n\n" "0\n"
+out:  "{menu}\t\t请输入队列的容量：\t\t队列初始化成功\n"
+      "{menu}已将数字2入队列\n当前有1个数据，最多可存放12个数据\n"
+      "{menu}"
+exit: 0
+
+case: a choice cut by a pause and outside int is no choice, whatever its low bits
+input: late
+in:   "2\n\n" "42949" "67304\n\n" "3\n\n" "0\n"
+out:  "{menu}\t\t队列初始化成功\n"
+      "{menu}"
+      "{menu}\t\t队列中有15个数据\n"
+      "{menu}"
+exit: 0

@@ -102,3 +102,11 @@ case: bytes that are not text at all are not a choice
 in:   "\xff\xfe\x01\n\n" "0\n"
 out:  "{menu}" x2
 exit: 0
+
+case: a capacity whose digits arrive apart on a non-blocking pipe keeps its value: 1 then 2 is 12
+input: late
+in:   "1\n" "1" "2\n\n" "3\n\n" "0\n"
+out:  "{menu}\t\t请输入需要初始化的栈的容量：\t\t初始化成功\n"
+      "{menu}\t\t栈的大小是12"
+      "{menu}"
+exit: 0

@@ -1,0 +1,35 @@
+#ifndef PLATFORM_SYSTEM_H_
+#define PLATFORM_SYSTEM_H_
+
+// What the console layer needs of the operating system, and nothing more.
+// system_posix.cpp and system_windows.cpp each give all of it; the build
+// compiles the one for its system. Only console.cpp calls these.
+
+namespace console {
+namespace os {
+
+// Whether standard output is a terminal (on Windows, a console).
+bool stdoutIsTerminal();
+
+// Prepares a terminal for the program's run: the messages shown in the
+// terminal's own encoding, and the way it is cleared looked up. Called once,
+// and only when standard output is a terminal.
+void setUpTerminal();
+
+// Clears the terminal as setUpTerminal found it is cleared (which may be not
+// at all), writing through standard output.
+void clearTerminal();
+
+// Whether a read of standard input can be answered without waiting.
+bool inputIsWaiting();
+
+// After a read of standard input failed with error: when the input is a
+// descriptor in non-blocking mode that answered "nothing yet", waits until it
+// has something (or has ended) and returns true, so that the read is tried
+// again. False for any other error.
+bool waitedForLateInput(int error);
+
+}  // namespace os
+}  // namespace console
+
+#endif  // PLATFORM_SYSTEM_H_

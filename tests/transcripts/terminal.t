@@ -1,0 +1,192 @@
+# What every program does on a terminal: how it clears the screen (as the
+# terminal's description in TERM says, the scroll-back kept), in which
+# encoding it shows the messages (as the locale says), and how it ends. The
+# harness gives each case TERM=xterm unless the case sets its own.
+program: stackcon objstack recstack pairqueue heirqueue
+
+# Clearing
+
+case: xterm is cleared by its description, without clearing the scroll-back
+on:   tty
+clear: "\e[H\e[2J"
+in:   "0\n"
+shown: utf-8
+out:  "{menu}"
+exit: 0
+
+case: a terminal whose description clears differently is cleared its own way
+on:   tty
+env:  TERM=vt100
+clear: "\e[H\e[J"
+in:   "0\n"
+shown: utf-8
+out:  "{menu}"
+exit: 0
+
+case: a TERM the database does not know gets the ANSI clearing
+on:   tty
+env:  TERM=no-such-terminal
+clear: "\e[H\e[2J"
+in:   "0\n"
+shown: utf-8
+out:  "{menu}"
+exit: 0
+
+case: TERM=dumb gets nothing but text
+on:   tty
+env:  TERM=dumb
+clear: ""
+in:   "3\n\n" "0\n"
+shown: utf-8
+out:  "{menu}" x2
+exit: 0
+
+case: an empty TERM gets nothing but text
+on:   tty
+env:  TERM=
+clear: ""
+in:   "0\n"
+shown: utf-8
+out:  "{menu}"
+exit: 0
+
+case: no TERM at all gets nothing but text
+on:   tty
+unset: TERM
+clear: ""
+in:   "0\n"
+shown: utf-8
+out:  "{menu}"
+exit: 0
+
+case: a terminal whose description has no way to clear is not cleared
+on:   tty
+env:  TERM=noclear TERMINFO={terminfo}
+clear: ""
+in:   "0\n"
+shown: utf-8
+out:  "{menu}"
+exit: 0
+
+# Encoding
+
+case: no locale at all reads as UTF-8
+on:   tty
+shown: utf-8
+in:   "3\n\n" "0\n"
+out:  "{menu}" x2
+exit: 0
+
+case: the C locale reads as UTF-8, and LC_ALL overrides a GBK LANG
+on:   tty
+env:  LC_ALL=C LANG=zh_CN.GBK
+shown: utf-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: the POSIX locale reads as UTF-8
+on:   tty
+env:  LC_CTYPE=POSIX
+shown: utf-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: an installed UTF-8 locale shows UTF-8
+on:   tty
+env:  LC_ALL=C.UTF-8
+shown: utf-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: a locale that is not installed, named UTF-8, shows UTF-8
+on:   tty
+env:  LANG=xx_XX.UTF-8
+shown: utf-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: a locale that is not installed, named utf8, shows UTF-8
+on:   tty
+env:  LANG=xx_XX.utf8
+shown: utf-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: a locale that is not installed, named utf-8 with a modifier, shows UTF-8
+on:   tty
+env:  LANG=xx_XX.utf-8@euro
+shown: utf-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: a locale that is not installed and names no character set gets GBK
+on:   tty
+env:  LANG=xx_XX
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: a GBK locale gets the GBK bytes
+on:   tty
+env:  LC_CTYPE=zh_CN.GBK
+in:   "3\n\n" "0\n"
+out:  "{menu}" x2
+exit: 0
+
+case: GB2312 and GB18030 locales get the GBK bytes
+on:   tty
+env:  LANG=zh_CN.GB2312 LC_CTYPE=zh_CN.GB18030
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: an empty LC_ALL and LC_CTYPE give way to a GBK LANG
+on:   tty
+env:  LC_ALL= LC_CTYPE= LANG=zh_CN.GBK
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: an empty LC_ALL gives way to a UTF-8 LANG
+on:   tty
+env:  LC_ALL= LANG=xx_XX.UTF-8
+shown: utf-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: a UTF-8 terminal where the converter cannot be opened gets the GBK bytes
+on:   tty
+env:  LC_ALL=C.UTF-8 LD_PRELOAD={test-libs}/no_iconv.so
+in:   "3\n\n" "0\n"
+out:  "{menu}" x2
+exit: 0
+
+# The end
+
+case: Ctrl-D at the menu ends the line, so that the shell's prompt starts its own
+on:   tty
+shown: utf-8
+in:   "3\n\n" "\x04"
+out:  "{menu}" x2 "\n"
+exit: 0
+
+case: a terminal that has gone before the program writes, SIGHUP ignored, is a write error
+on:   tty
+output: hung-up
+in:   ""
+errors: "{program}: write error: Input/output error\n"
+exit: 1
+
+case: a terminal that goes away while the program waits, SIGHUP ignored, is a read error
+on:   tty
+input: hung-up
+in:   ""
+errors: "{program}: read error: Input/output error\n"
+exit: 1
