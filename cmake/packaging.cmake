@@ -1,31 +1,59 @@
 # Packages of the five programs, made by cpack in a build folder: a Debian
 # package (cpack -G DEB) of a Linux build, a ZIP (cpack -G ZIP) of the
-# Windows build. Both hold bin/ with the programs and the README.
-
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Windows build. The Debian package holds the programs, their manual pages
+# (man/), the README, the copyright file and the changelog; the ZIP holds
+# the programs with the licence beside them, and the README.
 
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "Menu containers")
 set(CPACK_PACKAGE_CONTACT "Menu containers maintainers <maintainers@menu-containers.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "console programs that drive a bounded stack or queue of int")
+# Wrapped as a Debian control file wants it: cpack indents each line.
 set(CPACK_PACKAGE_DESCRIPTION
-    "stackcon, objstack and recstack drive a stack, pairqueue and heirqueue a queue built of stacks: each through a numbered text menu, for a person at a keyboard or a script on a pipe.")
+    "Five interactive console programs, each driving one bounded container of\n"
+    "int through a numbered text menu, so that a person at the keyboard can\n"
+    "watch the container work and a script can drive it through a pipe:\n"
+    "stackcon, objstack and recstack drive a stack, pairqueue and heirqueue a\n"
+    "queue built of stacks.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_STRIP_FILES ON)
 
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 if(WIN32)
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_BINDIR})
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME windows-x86_64)
 else()
+  # The licence in Debian's machine-readable copyright format, made from
+  # LICENSE: its text after the copyright line, indented, blank lines as ".".
+  file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+  string(REGEX REPLACE "^.*Copyright[^\n]*\n\n" "" license "${license}")
+  string(REGEX REPLACE "\n+$" "" license "${license}")
+  string(REPLACE "\n\n" "\n.\n" license "${license}")
+  string(REPLACE "\n" "\n " LICENSE_TEXT " ${license}")
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
+  # gzip -n: no name or time inside, so that the package is reproducible.
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
+                     COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${PROJECT_BINARY_DIR}/changelog.gz
+                     DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog VERBATIM)
+  add_custom_target(changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
+  install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz
+          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
   set(CPACK_GENERATOR DEB)
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
   set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-  # The programs need glibc alone; dpkg-shlibdeps (package dpkg-dev) says
-  # which version, where it is installed.
+  # The programs link glibc alone, whose version dpkg-shlibdeps (package
+  # dpkg-dev) gives where it is installed; the terminfo library, which they
+  # load for a terminal, is named here.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS ${TERMINFO_PACKAGE})
   find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
   if(DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   else()
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS libc6)
+    list(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS libc6)
+    list(JOIN CPACK_DEBIAN_PACKAGE_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
   endif()
 endif()
 

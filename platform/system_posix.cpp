@@ -2,6 +2,7 @@
 // their terminfo description says, and shown the GBK messages in UTF-8 where
 // the locale reads UTF-8; input waited for with poll.
 
+#include <dlfcn.h>
 #include <errno.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -22,7 +23,8 @@
 #include <ext/stdio_sync_filebuf.h>
 #endif
 
-// Last: the terminfo header defines hundreds of lower-case macros.
+// Last: the terminfo header defines hundreds of lower-case macros. Only its
+// declarations are used: the library itself is loaded when it is needed.
 #include <term.h>
 
 namespace console {
@@ -37,23 +39,57 @@ int appendToClearing(int c) {
   return c;
 }
 
+// The system's terminfo library, loaded only for a terminal: a pipe or a
+// file, which scripts and benchmarks use, never pays for loading it, and the
+// programs carry no copy of it. Null members where it cannot be had.
+struct Terminfo {
+  explicit Terminfo(void* library)
+      : library(library),
+        setupterm(find<decltype(::setupterm)>("setupterm")),
+        tigetstr(find<decltype(::tigetstr)>("tigetstr")),
+        tputs(find<decltype(::tputs)>("tputs")),
+        set_curterm(find<decltype(::set_curterm)>("set_curterm")),
+        del_curterm(find<decltype(::del_curterm)>("del_curterm")) {}
+  Terminfo(const Terminfo&) = delete;
+  Terminfo& operator=(const Terminfo&) = delete;
+  ~Terminfo() {
+    if (library != nullptr) dlclose(library);
+  }
+
+  bool ok() const { return setupterm && tigetstr && tputs && set_curterm && del_curterm; }
+
+  template <typename Function>
+  Function* find(const char* name) const {
+    return library != nullptr ? reinterpret_cast<Function*>(dlsym(library, name)) : nullptr;
+  }
+
+  void* library;
+  decltype(::setupterm)* setupterm;
+  decltype(::tigetstr)* tigetstr;
+  decltype(::tputs)* tputs;
+  decltype(::set_curterm)* set_curterm;
+  decltype(::del_curterm)* del_curterm;
+};
+
 // The terminal's own description says how it is cleared: its "clear"
 // capability, with its padding worked out as tput does it. A terminal that
 // does not say (TERM unset, empty or "dumb", or an entry without the
 // capability) is not cleared; one that the database does not know, or a
-// system without a database, gets the ANSI sequence nearly every terminal
-// understands. The scroll-back always stays.
+// system without a database (or its library), gets the ANSI sequence nearly
+// every terminal understands. The scroll-back always stays.
 void lookUpClearing() {
   const char* term = std::getenv("TERM");
   if (term == nullptr || *term == '\0' || std::strcmp(term, "dumb") == 0) return;
-  int found = 0;
-  if (setupterm(term, STDOUT_FILENO, &found) != 0) {  // 0 is OK
+  const Terminfo terminfo(dlopen(TERMINFO_LIBRARY_SONAME, RTLD_LAZY | RTLD_LOCAL));
+  int found = -1;  // no database
+  if (!terminfo.ok() || terminfo.setupterm(term, STDOUT_FILENO, &found) != 0) {  // 0 is OK
     if (found != 1) clearing = "\x1b[H\x1b[2J";  // 1 is a hardcopy terminal: no screen
     return;
   }
-  const char* clear = tigetstr("clear");
-  if (clear != nullptr && clear != reinterpret_cast<char*>(-1)) tputs(clear, 1, appendToClearing);
-  del_curterm(cur_term);
+  const char* clear = terminfo.tigetstr("clear");
+  if (clear != nullptr && clear != reinterpret_cast<char*>(-1))
+    terminfo.tputs(clear, 1, appendToClearing);
+  terminfo.del_curterm(terminfo.set_curterm(nullptr));
 }
 
 // The locale that the environment names for characters: LC_ALL, LC_CTYPE or

@@ -25,7 +25,8 @@ Instead of in/out a case may give a dialog, lines of "> expected output" and
 at a time over pipes, where each expected output must arrive before the next
 input is sent (a prompt the program has not flushed before it waits fails).
 
-Optional fields: "on: tty" runs the case on a pseudo-terminal (the terminal
+Optional fields: "args:" gives the program's arguments, one quoted string
+each; "on: tty" runs the case on a pseudo-terminal (the terminal
 turns each \\n into \\r\\n) whose TERM is xterm, which {clear} is for unless
 "clear:" gives the case's own clearing; "memory: N" lets the program obtain no more than
 N MiB, so that a large allocation fails; "errors:" is what standard error must
@@ -190,7 +191,7 @@ class Case:
         self.exit, self.tty, self.memory = None, False, None
         self.errors, self.redirect, self.feed = [], None, None
         self.env, self.unset, self.encoding = {}, [], "gbk"
-        self.clear, self.writes = None, None
+        self.clear, self.writes, self.args = None, None, []
 
 
 def read_transcript(path):
@@ -227,6 +228,8 @@ def read_transcript(path):
             case.memory = int(" ".join(value))
         elif key == "env":
             case.env = dict(item.split("=", 1) for item in " ".join(value).split())
+        elif key == "args":
+            case.args = parse_strings(" ".join(value), where)
         elif key == "unset":
             case.unset = " ".join(value).split()
         elif key == "clear":
@@ -294,8 +297,8 @@ class Runner:
         self.sanitized, self.windows, self.time_limit = sanitized, windows, time_limit
         self.places = {"{test-libs}": test_libs or "", "{terminfo}": terminfo}
 
-    def command(self, program):
-        return self.wrapper + [os.path.join(self.bin_dir, program + self.suffix)]
+    def command(self, program, case):
+        return self.wrapper + [os.path.join(self.bin_dir, program + self.suffix)] + case.argv
 
     def environment(self, case):
         """The caller's environment less what describes its locale and its
@@ -350,7 +353,7 @@ class Runner:
         if case.feed == "late":
             stdin, writer = os.pipe()
             os.set_blocking(stdin, False)
-        child = subprocess.Popen(self.command(program), stdin=stdin, stdout=stdout, stderr=subprocess.PIPE,
+        child = subprocess.Popen(self.command(program, case), stdin=stdin, stdout=stdout, stderr=subprocess.PIPE,
                                  env=self.environment(case), preexec_fn=self.preparation(case))
         for end in (stdin, stdout):
             if isinstance(end, int) and end >= 0:
@@ -407,7 +410,7 @@ class Runner:
         that it has everything, and must wait for more. Gives the number of
         write system calls it had made by then as a fourth result."""
         child = subprocess.Popen(
-            self.command(program), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            self.command(program, case), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.preparation(case))
         threading.Thread(target=lambda: (child.stdin.write(data), child.stdin.flush()), daemon=True).start()
         seen = b""
@@ -433,7 +436,7 @@ class Runner:
     def batch(self, program, case, data):
         try:
             done = subprocess.run(
-                self.command(program), input=data, capture_output=True, timeout=self.time_limit,
+                self.command(program, case), input=data, capture_output=True, timeout=self.time_limit,
                 env=self.environment(case), preexec_fn=self.preparation(case))
         except subprocess.TimeoutExpired as timeout:
             return timeout.stdout or b"", timeout.stderr or b"", "no exit within the time limit"
@@ -442,7 +445,7 @@ class Runner:
     def lockstep(self, program, case, steps):
         """Sends each input only once the output expected before it has arrived."""
         child = subprocess.Popen(
-            self.command(program), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+            self.command(program, case), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.preparation(case))
         seen, wanted, failure = b"", b"", None
         try:
@@ -487,7 +490,7 @@ class Runner:
             master = os.open("/dev/null", os.O_RDWR)
             data = b""
         child = subprocess.Popen(
-            self.command(program), stdin=slave, stdout=slave, stderr=subprocess.PIPE,
+            self.command(program, case), stdin=slave, stdout=slave, stderr=subprocess.PIPE,
             env=self.environment(case), preexec_fn=self.preparation(case))
         os.close(slave)
         seen, pending = b"", data
@@ -558,6 +561,7 @@ def run_case(runner, definitions, program, case):
         return out.replace(b"\n", b"\r\n") if crlf else out
 
     expected, typed, errors = shown(case.output), render.strings(case.input), render.strings(case.errors)
+    case.argv = [os.fsdecode(render.strings([arg])) for arg in case.args]  # for this program
     if case.tty:
         seen = None if case.redirect or case.feed else expected
         return check(f"{case.name} [terminal]", seen, errors, case.exit, runner.terminal(program, case, typed))
@@ -587,21 +591,24 @@ def main():
     parser.add_argument("--time-limit", type=float, default=TIME_LIMIT, help="seconds for one run")
     parser.add_argument("--program", help="run the cases of this program alone")
     parser.add_argument("--test-libs", help="the folder of the libraries built for the tests")
+    parser.add_argument("--define", action="append", default=[], metavar="NAME=TEXT",
+                        help="a definition beside those of definitions.txt, e.g. version=1.0.0")
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory() as terminfo:
         runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows,
                         args.time_limit, args.test_libs, terminfo)
-        passed, failed, skipped = run_files(runner, args.transcripts, args.program, terminfo)
+        defined = {name: [(text, 1)] for name, _, text in (d.partition("=") for d in args.define)}
+        passed, failed, skipped = run_files(runner, args.transcripts, args.program, terminfo, defined)
     print(f"{passed} passed, {failed} failed" + (f", {skipped} skipped" if skipped else ""))
     return 1 if failed or not passed else 0
 
 
-def run_files(runner, paths, only, terminfo):
+def run_files(runner, paths, only, terminfo, defined):
     passed = failed = skipped = 0
     for path in paths:
         folder = os.path.dirname(path)
-        definitions = read_definitions(os.path.join(folder, "definitions.txt"))
+        definitions = read_definitions(os.path.join(folder, "definitions.txt")) | defined
         programs, cases = read_transcript(path)
         if any(case.tty for case in cases) and not runner.windows:
             subprocess.run(["tic", "-o", terminfo, os.path.join(folder, "terminals.ti")], check=True)
