@@ -137,7 +137,8 @@ bool fitsInt(long long wide, int& value) {
 // the number; the rest are taken here instead.
 bool scanNumber(int first, int& value) {
   long long wide;
-  const int scanned = std::scanf("%11lld", &wide);
+  // Eleven characters always fit in a long long; fitsInt judges the value.
+  const int scanned = std::scanf("%11lld", &wide);  // NOLINT(cert-err34-c)
   readWasCut();
   if (scanned != 1) return false;
   takeRemainingDigits(wide, first == '-');
@@ -194,14 +195,13 @@ void showHelp(const char* summary) {
 }
 
 void showVersion() {
-  std::printf(
-      "%s (" MENU_CONTAINERS_PACKAGE ") " MENU_CONTAINERS_VERSION
-      "\n"
-      "Copyright (c) 2026 The menu-containers authors\n"
-      "License: MIT, the licence that comes with the program.\n"
-      "This is free software: you are free to change and redistribute it.\n"
-      "There is NO WARRANTY, to the extent permitted by law.\n",
-      programName);
+  std::printf("%s (" MENU_CONTAINERS_PACKAGE ") " MENU_CONTAINERS_VERSION
+              "\n"
+              "Copyright (c) 2026 The menu-containers authors\n"
+              "License: MIT, the licence that comes with the program.\n"
+              "This is free software: you are free to change and redistribute it.\n"
+              "There is NO WARRANTY, to the extent permitted by law.\n",
+              programName);
 }
 
 bool asksForHelp(const char* argument) {

@@ -4,10 +4,11 @@
 #include <iconv.h>
 #include <unistd.h>
 
+#include <cstdint>
+
 namespace console {
 namespace {
 
-const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD in UTF-8
 
 }  // namespace
@@ -19,7 +20,8 @@ GbkToUtf8::~GbkToUtf8() {
   if (ok()) iconv_close(static_cast<iconv_t>(converter_));
 }
 
-bool GbkToUtf8::ok() const { return static_cast<iconv_t>(converter_) != kNoConverter; }
+// iconv_open's failure is (iconv_t)-1.
+bool GbkToUtf8::ok() const { return reinterpret_cast<std::intptr_t>(converter_) != -1; }
 
 bool GbkToUtf8::write(const char* data, std::size_t size) {
   // A lead byte left over from the last chunk goes with the first byte of

@@ -10,6 +10,7 @@
 #include <strings.h>
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -41,7 +42,9 @@ int appendToClearing(int c) {
 
 // The system's terminfo library, loaded only for a terminal: a pipe or a
 // file, which scripts and benchmarks use, never pays for loading it, and the
-// programs carry no copy of it. Null members where it cannot be had.
+// programs carry no copy of it. Null members where it cannot be had. It
+// stays loaded for the run: what it keeps for itself stays in its own
+// variables, where a leak checker sees it.
 struct Terminfo {
   explicit Terminfo(void* library)
       : library(library),
@@ -50,11 +53,6 @@ struct Terminfo {
         tputs(find<decltype(::tputs)>("tputs")),
         set_curterm(find<decltype(::set_curterm)>("set_curterm")),
         del_curterm(find<decltype(::del_curterm)>("del_curterm")) {}
-  Terminfo(const Terminfo&) = delete;
-  Terminfo& operator=(const Terminfo&) = delete;
-  ~Terminfo() {
-    if (library != nullptr) dlclose(library);
-  }
 
   bool ok() const { return setupterm && tigetstr && tputs && set_curterm && del_curterm; }
 
@@ -81,14 +79,16 @@ void lookUpClearing() {
   const char* term = std::getenv("TERM");
   if (term == nullptr || *term == '\0' || std::strcmp(term, "dumb") == 0) return;
   const Terminfo terminfo(dlopen(TERMINFO_LIBRARY_SONAME, RTLD_LAZY | RTLD_LOCAL));
-  int found = -1;  // no database
+  int found = -1;  // what setupterm found: -1 no database, 0 no entry, 1 a hardcopy terminal
   if (!terminfo.ok() || terminfo.setupterm(term, STDOUT_FILENO, &found) != 0) {  // 0 is OK
-    if (found != 1) clearing = "\x1b[H\x1b[2J";  // 1 is a hardcopy terminal: no screen
+    if (found != 1) clearing = "\x1b[H\x1b[2J";  // a hardcopy terminal has no screen
     return;
   }
+  // tigetstr gives null where the entry lacks the capability, -1 for a name
+  // that is no capability.
   const char* clear = terminfo.tigetstr("clear");
-  if (clear != nullptr && clear != reinterpret_cast<char*>(-1))
-    terminfo.tputs(clear, 1, appendToClearing);
+  const bool absent = clear == nullptr || reinterpret_cast<std::intptr_t>(clear) == -1;
+  if (!absent) terminfo.tputs(clear, 1, appendToClearing);
   terminfo.del_curterm(terminfo.set_curterm(nullptr));
 }
 

@@ -177,7 +177,15 @@ in:   "3\n\n" "\x04"
 out:  "{menu}" x2 "\n"
 exit: 0
 
-case: a terminal that has gone before the program writes, SIGHUP ignored, is a write error
+case: a UTF-8 terminal that takes no more output is a write error, found through the converter
+on:   tty
+env:  LD_PRELOAD={test-libs}/failing_write.so
+in:   "0\n"
+out:  ""
+errors: "{program}: write error: Input/output error\n"
+exit: 1
+
+case: a terminal that has gone before the program starts, SIGHUP ignored, is a write error
 on:   tty
 output: hung-up
 in:   ""
