@@ -414,15 +414,7 @@ class Runner:
             self.command(program, case), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.preparation(case))
         threading.Thread(target=lambda: (child.stdin.write(data), child.stdin.flush()), daemon=True).start()
-        seen = b""
-        deadline = time.monotonic() + self.time_limit
-        while len(seen) < len(expected) and time.monotonic() < deadline:
-            ready, _, _ = select.select([child.stdout], [], [], 0.05)
-            if ready:
-                chunk = os.read(child.stdout.fileno(), 65536)
-                if not chunk:
-                    break
-                seen += chunk
+        seen = read_until(child.stdout, b"", len(expected), time.monotonic() + self.time_limit)
         with open(f"/proc/{child.pid}/io") as io:
             writes = int(next(line for line in io if line.startswith("syscw:")).split()[1])
         try:  # closes the input first
@@ -456,14 +448,7 @@ class Runner:
                     child.stdin.flush()
                     continue
                 wanted += data
-                deadline = time.monotonic() + self.time_limit / 4
-                while len(seen) < len(wanted) and time.monotonic() < deadline:
-                    ready, _, _ = select.select([child.stdout], [], [], 0.05)
-                    if ready:
-                        chunk = os.read(child.stdout.fileno(), 65536)
-                        if not chunk:
-                            break
-                        seen += chunk
+                seen = read_until(child.stdout, seen, len(wanted), time.monotonic() + self.time_limit / 4)
                 if not seen.startswith(wanted):
                     failure = "output expected before the next input did not arrive while the program waited"
                     break
@@ -522,6 +507,19 @@ class Runner:
             child.kill()
             errors, status = child.communicate()[1], "no exit within the time limit"
         return seen, errors, status
+
+
+def read_until(stream, seen, length, deadline):
+    """Reads on from stream after seen until length bytes have come, the
+    stream has ended or the deadline has passed."""
+    while len(seen) < length and time.monotonic() < deadline:
+        ready, _, _ = select.select([stream], [], [], 0.05)
+        if ready:
+            chunk = os.read(stream.fileno(), 65536)
+            if not chunk:
+                break
+            seen += chunk
+    return seen
 
 
 def wait_until_asleep(pid, deadline):
