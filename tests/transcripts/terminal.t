@@ -68,6 +68,24 @@ shown: utf-8
 out:  "{menu}"
 exit: 0
 
+case: a printing terminal has no screen to clear
+on:   tty
+env:  TERM=hardcopy TERMINFO={terminfo}
+clear: ""
+in:   "0\n"
+shown: utf-8
+out:  "{menu}"
+exit: 0
+
+case: a system without the terminfo library gets the ANSI clearing, whatever TERM's entry says
+on:   tty
+env:  TERM=vt100 LD_PRELOAD={test-libs}/no_dlopen.so
+clear: "\e[H\e[2J"
+in:   "0\n"
+shown: utf-8
+out:  "{menu}"
+exit: 0
+
 # Encoding
 
 case: no locale at all reads as UTF-8
