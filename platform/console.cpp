@@ -32,12 +32,15 @@ namespace {
 const char* programName = "";
 bool onTerminal = false;
 
-// Output that cannot be written is never reported as success: the program
-// ends with status 1 and says why on standard error.
-[[noreturn]] void outputFailed(int error) {
-  std::fprintf(stderr, "%s: write error: %s\n", programName, std::strerror(error ? error : EIO));
+// Output that cannot be written, and input that cannot be read, are never
+// taken for success: the program ends with status 1 and says why on
+// standard error ("write error", "read error").
+[[noreturn]] void failed(const char* what, int error) {
+  std::fprintf(stderr, "%s: %s: %s\n", programName, what, std::strerror(error ? error : EIO));
   std::exit(1);
 }
+
+[[noreturn]] void outputFailed(int error) { failed("write error", error); }
 
 // The C library notes a failed write in the stream's error flag (and errno)
 // whenever a full buffer goes out; this looks at the flag where the program
@@ -50,9 +53,14 @@ void flushOutput() {
   if (std::fflush(stdout) != 0) outputFailed(errno);
 }
 
-[[noreturn]] void finish() {
+// Everything written so far is out, or the program has ended saying why.
+void deliverOutput() {
   flushOutput();
   checkOutput();
+}
+
+[[noreturn]] void finish() {
+  deliverOutput();
   std::exit(0);
 }
 
@@ -63,13 +71,11 @@ void flushOutput() {
   finish();
 }
 
-// Input that cannot be read is no end of input: status 1, and the reason,
-// once what was written before is out.
+// Input that cannot be read is no end of input: the reason is given once
+// what was written before is out.
 [[noreturn]] void inputFailed(int error) {
-  flushOutput();
-  checkOutput();
-  std::fprintf(stderr, "%s: read error: %s\n", programName, std::strerror(error ? error : EIO));
-  std::exit(1);
+  deliverOutput();
+  failed("read error", error);
 }
 
 // After a read of standard input: whether it stopped short because the input
