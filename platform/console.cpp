@@ -19,10 +19,10 @@
 #include <stdio_ext.h>
 #endif
 
-// The messages are GBK bytes: the build compiles narrow literals to code page
-// 936, where this character takes two bytes (three in UTF-8). Tools built on
-// clang, which has no GBK execution character set, still read the code.
-#ifndef __clang__
+// The messages are GBK bytes: the build compiles each source from a copy
+// whose literals hold GBK escapes, where this character takes two bytes
+// (three in UTF-8). clang-tidy reads the sources as written.
+#ifndef __clang_analyzer__
 static_assert(sizeof("请") == 3, "string literals must be compiled to GBK");
 #endif
 
