@@ -12,6 +12,7 @@
 #include <cstring>
 #include <iostream>
 #include <new>
+#include <streambuf>
 
 #include "platform/system.h"
 
@@ -49,8 +50,11 @@ void checkOutput() {
   if (std::ferror(stdout)) outputFailed(errno);
 }
 
+// Out of the C library's buffer, and through whatever stands between
+// standard output and a terminal.
 void flushOutput() {
   if (std::fflush(stdout) != 0) outputFailed(errno);
+  if (const int error = os::drainTerminal()) outputFailed(error);
 }
 
 // Everything written so far is out, or the program has ended saying why.
@@ -151,16 +155,50 @@ bool scanNumber(int first, int& value) {
   return fitsInt(wide, value);
 }
 
-// std::cin takes every digit itself, in constant memory, but ends the number
-// where input came late.
+// Standard input as std::cin sees it for one number: no more than an int's
+// sign and digits. Some standard libraries keep every digit that
+// std::cin >> reads, in memory that grows with the number; given no more,
+// it reads in constant memory, and the rest are taken one at a time. The
+// characters come from the C library's standard input, which std::cin
+// shares.
+class FirstCharacters : public std::streambuf {
+ public:
+  explicit FirstCharacters(int count) : left_(count) {}
+
+ protected:
+  // The next character, left in standard input.
+  int_type underflow() override {
+    if (left_ == 0) return traits_type::eof();
+    const int c = std::getchar();
+    if (c == EOF) return traits_type::eof();
+    std::ungetc(c, stdin);
+    return c;
+  }
+
+  // The next character, taken.
+  int_type uflow() override {
+    if (left_ == 0) return traits_type::eof();
+    const int c = std::getchar();
+    if (c == EOF) return traits_type::eof();
+    --left_;
+    return c;
+  }
+
+ private:
+  int left_;
+};
+
+// As scanNumber, through std::cin: eleven characters at most into a long
+// long, the rest taken here.
 bool extractNumber(int first, int& value) {
-  int read;
-  const bool ok = static_cast<bool>(std::cin >> read);
-  const bool cut = readWasCut();
-  std::cin.clear();  // neither a failure nor an end of input may stick
-  if (!ok) return false;
-  long long wide = read;
-  if (cut) takeRemainingDigits(wide, first == '-');
+  FirstCharacters number(11);
+  std::streambuf* const input = std::cin.rdbuf(&number);
+  long long wide;
+  const bool extracted = static_cast<bool>(std::cin >> wide);
+  std::cin.rdbuf(input);  // and clear(): neither a failure nor an end may stick
+  readWasCut();
+  if (!extracted) return false;
+  takeRemainingDigits(wide, first == '-');
   return fitsInt(wide, value);
 }
 

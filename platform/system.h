@@ -20,6 +20,11 @@ void setUpTerminal();
 // at all), writing through standard output.
 void clearTerminal();
 
+// Waits until everything written to standard output so far (and flushed
+// from the C library's buffer) has reached the terminal, where something
+// stands between them. 0, or the reason it could not all be delivered.
+int drainTerminal();
+
 // Whether a read of standard input can be answered without waiting.
 bool inputIsWaiting();
 

@@ -4,25 +4,25 @@
 
 #include <dlfcn.h>
 #include <errno.h>
+#include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
 #include <poll.h>
 #include <strings.h>
 #include <unistd.h>
 
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
+#include <mutex>
 #include <string>
+#include <system_error>
+#include <thread>
 
 #include "platform/gbk_to_utf8.h"
 #include "platform/system.h"
-
-#ifdef __GLIBC__
-#include <ext/stdio_sync_filebuf.h>
-#endif
 
 // Last: the terminfo header defines hundreds of lower-case macros. Only its
 // declarations are used: the library itself is loaded when it is needed.
@@ -102,71 +102,161 @@ const char* localeName() {
   return nullptr;
 }
 
-// Whether a locale's name gives UTF-8 as its character set, the way people
-// spell it: "en_US.UTF-8", "C.utf8", "de_DE.utf-8@euro".
-bool nameSaysUtf8(const char* name) {
-  const char* charset = std::strchr(name, '.');
-  if (charset == nullptr) return false;
-  ++charset;
-  const std::size_t length = std::strcspn(charset, "@");
-  return (length == 5 && strncasecmp(charset, "UTF-8", 5) == 0) ||
-         (length == 4 && strncasecmp(charset, "utf8", 4) == 0);
+// The character set that a locale's name spells, as in "en_US.UTF-8",
+// "C.utf8", "zh_CN.gbk" or "de_DE.utf-8@euro"; empty where it spells none.
+std::string charsetInName(const char* name) {
+  const char* dot = std::strchr(name, '.');
+  if (dot == nullptr) return {};
+  return std::string(dot + 1, std::strcspn(dot + 1, "@"));
+}
+
+bool isUtf8(const std::string& charset) {
+  return strcasecmp(charset.c_str(), "UTF-8") == 0 || strcasecmp(charset.c_str(), "utf8") == 0;
 }
 
 // Whether the terminal reads UTF-8, as the locale says. No locale at all, and
 // the C or POSIX locale, are a system nobody configured, whose terminal reads
-// UTF-8 nearly always. An installed locale tells its character set; one that
-// is not installed is judged by its name. Asked without setting the
-// program's own locale, which stays "C" for the number reads.
+// UTF-8 nearly always. A name that spells its character set is taken at its
+// word, installed or not (some C libraries answer UTF-8 for any name); one
+// that does not is asked of the installed locale, and is not UTF-8 where
+// none is installed. Asked without setting the program's own locale, which
+// stays "C" for the number reads.
 bool terminalReadsUtf8() {
   const char* name = localeName();
   if (name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0)
     return true;
+  const std::string spelled = charsetInName(name);
+  if (!spelled.empty()) return isUtf8(spelled);
+  bool utf8 = false;
   if (locale_t named = newlocale(LC_CTYPE_MASK, name, locale_t{})) {
-    const bool utf8 = std::strcmp(nl_langinfo_l(CODESET, named), "UTF-8") == 0;
+    utf8 = isUtf8(nl_langinfo_l(CODESET, named));
     freelocale(named);
-    return utf8;
   }
-  return nameSaysUtf8(name);
+  return utf8;
 }
 
-#ifdef __GLIBC__
+// Between standard output and a terminal that reads UTF-8: descriptor 1
+// becomes a pipe, and a thread converts what comes out of it and writes it
+// to the terminal. Every way of writing to standard output (printf, puts,
+// std::cout, in any C library) goes through it, in the order it was written.
+// drain() waits until what has been written so far is on the terminal.
+class TerminalConverter {
+ public:
+  // Puts the converter in place; false (and nothing changed) where a pipe,
+  // a thread or the converter itself cannot be had.
+  bool start() {
+    terminal_ = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
+    if (terminal_ < 0) return false;
+    converter_ = new GbkToUtf8(terminal_);
+    int data[2];
+    if (converter_->ok() && pipe(data) == 0) {
+      if (pipe(wake_) == 0) {
+        fcntl(data[0], F_SETFD, FD_CLOEXEC);
+        fcntl(data[0], F_SETFL, O_NONBLOCK);
+        fcntl(wake_[0], F_SETFD, FD_CLOEXEC);
+        fcntl(wake_[1], F_SETFD, FD_CLOEXEC);
+        data_ = data[0];
+        try {
+          std::thread(&TerminalConverter::run, this).detach();
+          dup2(data[1], STDOUT_FILENO);
+          close(data[1]);
+          return true;
+        } catch (const std::system_error&) {
+          close(wake_[0]);
+          close(wake_[1]);
+        }
+      }
+      close(data[0]);
+      close(data[1]);
+    }
+    delete converter_;
+    converter_ = nullptr;
+    close(terminal_);
+    return false;
+  }
 
-ssize_t writeAsUtf8(void* converter, const char* data, std::size_t size) {
-  return static_cast<GbkToUtf8*>(converter)->write(data, size) ? static_cast<ssize_t>(size) : -1;
+  // Waits until the thread has converted and written everything that is in
+  // the pipe now. 0, or the reason a write to the terminal failed (then or
+  // earlier; the thread goes on taking output, which is lost).
+  int drain() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    const unsigned long long asked = ++asked_;
+    while (write(wake_[1], "", 1) < 0 && errno == EINTR) {
+    }
+    drained_.wait(lock, [&] { return done_ >= asked; });
+    return error_;
+  }
+
+ private:
+  // Converts what the pipe holds until it is empty. False once the pipe
+  // has no writer left.
+  bool convertWhatIsThere() {
+    char buffer[4096];
+    for (;;) {
+      const ssize_t got = read(data_, buffer, sizeof buffer);
+      if (got == 0) return false;
+      if (got < 0) return errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK;
+      if (error_ == 0 && !converter_->write(buffer, static_cast<std::size_t>(got))) {
+        const int error = errno != 0 ? errno : EIO;
+        std::lock_guard<std::mutex> lock(mutex_);
+        error_ = error;
+      }
+    }
+  }
+
+  void run() {
+    pollfd ready[2] = {{data_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+    for (;;) {
+      if (poll(ready, 2, -1) < 0) continue;  // EINTR
+      if (!convertWhatIsThere()) return;
+      if (ready[1].revents == 0) continue;
+      // Asked to drain: everything written before the asking was in the
+      // pipe already, and has just been converted.
+      std::lock_guard<std::mutex> lock(mutex_);
+      char wake[64];
+      while (read(wake_[0], wake, sizeof wake) == sizeof wake) {
+      }
+      done_ = asked_;
+      drained_.notify_all();
+    }
+  }
+
+  int terminal_ = -1;
+  int data_ = -1;  // the pipe's reading end, non-blocking
+  int wake_[2] = {-1, -1};
+  GbkToUtf8* converter_ = nullptr;
+  std::mutex mutex_;  // guards the four below
+  std::condition_variable drained_;
+  unsigned long long asked_ = 0;
+  unsigned long long done_ = 0;
+  int error_ = 0;
+};
+
+// Made once, for a terminal, and never destroyed: the thread may still be
+// converting when the process ends. A pointer of our own keeps it in sight
+// of a leak checker.
+TerminalConverter* converter;
+
+// Whatever way the program ends by exit() (an overflow's exit -1 too), the
+// terminal gets all it was written: the C library flushes its streams only
+// after these handlers, so this flushes first.
+void drainAtExit() {
+  std::fflush(stdout);
+  converter->drain();
 }
 
-// A terminal that reads UTF-8 shows the GBK messages converted: standard
-// output becomes a stream whose every write goes through the converter, and
-// std::cout writes into that stream as printf does, so their order holds.
-// Where the converter cannot be had, the terminal gets the GBK bytes. The
-// converter and the stream live as long as the process, since exit()
-// flushes the stream last of all; a pointer of our own keeps the converter
-// in sight of a leak checker, which does not look into the C library's
-// records of its streams.
+// A terminal that reads UTF-8 shows the GBK messages converted. Where the
+// converter cannot be had, the terminal gets the GBK bytes.
 void showMessagesInUtf8() {
-  static GbkToUtf8* converter;
-  converter = new GbkToUtf8(STDOUT_FILENO);
-  FILE* converted = nullptr;
-  if (converter->ok())
-    converted =
-        fopencookie(converter, "w", cookie_io_functions_t{nullptr, writeAsUtf8, nullptr, nullptr});
-  if (converted == nullptr) {
+  std::fflush(stdout);
+  converter = new TerminalConverter;
+  if (!converter->start()) {
     delete converter;
     converter = nullptr;
     return;
   }
-  stdout = converted;
-  std::cout.rdbuf(new __gnu_cxx::stdio_sync_filebuf<char>(converted));
+  std::atexit(drainAtExit);
 }
-
-#else
-
-// Without a way to put a converter under standard output, a terminal gets
-// the GBK bytes.
-void showMessagesInUtf8() {}
-
-#endif  // __GLIBC__
 
 }  // namespace
 
@@ -178,6 +268,8 @@ void setUpTerminal() {
 }
 
 void clearTerminal() { std::fputs(clearing.c_str(), stdout); }
+
+int drainTerminal() { return converter != nullptr ? converter->drain() : 0; }
 
 // Characters in glibc's buffer spare the poll: only an optimisation. A wrong
 // answer costs one needless flush, never a hang, since the read that follows

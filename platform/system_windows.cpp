@@ -41,6 +41,8 @@ void clearTerminal() {
   std::system("cls");
 }
 
+int drainTerminal() { return 0; }
+
 // The C library's buffer is opaque here, so a pipe counts as waiting when the
 // pipe itself is empty, and a console always does.
 bool inputIsWaiting() {

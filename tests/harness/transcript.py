@@ -523,10 +523,17 @@ def read_until(stream, seen, length, deadline):
 
 
 def wait_until_asleep(pid, deadline):
+    """Waits until the program's main thread sleeps, and not on a lock: the
+    wait for a terminal's converter thread to deliver is no read. Where it
+    waits is read first: a thread that runs has none ("0"), and once it is a
+    read, the thread stays there."""
     while time.monotonic() < deadline:
+        with open(f"/proc/{pid}/wchan") as f:
+            waits_in = f.read().strip()
         with open(f"/proc/{pid}/stat") as f:
-            if f.read().rpartition(")")[2].split()[0] == "S":
-                return
+            asleep = f.read().rpartition(")")[2].split()[0] == "S"
+        if asleep and waits_in not in ("", "0") and "futex" not in waits_in:
+            return
         time.sleep(0.01)
 
 

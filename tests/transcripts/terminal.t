@@ -143,6 +143,28 @@ in:   "0\n"
 out:  "{menu}"
 exit: 0
 
+case: a locale that is not installed, named UTF8 in capitals, shows UTF-8
+on:   tty
+env:  LANG=xx_XX.UTF8
+shown: utf-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: a locale that is not installed, named gbk, gets GBK, over a UTF-8 LANG
+on:   tty
+env:  LC_ALL=xx_XX.gbk LANG=C.UTF-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
+case: a locale that is not installed, named GBK, gets GBK
+on:   tty
+env:  LC_CTYPE=xx_XX.GBK
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
 case: a locale that is not installed and names no character set gets GBK
 on:   tty
 env:  LANG=xx_XX
@@ -177,6 +199,14 @@ env:  LC_ALL= LANG=xx_XX.UTF-8
 shown: utf-8
 in:   "0\n"
 out:  "{menu}"
+exit: 0
+
+case: a terminal that takes only part of each write still shows every character whole
+on:   tty
+env:  LD_PRELOAD={test-libs}/short_write.so
+shown: utf-8
+in:   "3\n\n" x3 "0\n"
+out:  "{menu}" x4
 exit: 0
 
 case: a UTF-8 terminal where the converter cannot be opened gets the GBK bytes
