@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <string>
+#include <type_traits>
 
 #include "heirqueue/queis.h"
 #include "pairqueue/que2s.h"
@@ -36,8 +37,16 @@ template <typename Queue>
 class QueueDeathTest : public QueueTest<Queue> {};
 
 using Queues = testing::Types<QUE2S, QUEIS>;
-TYPED_TEST_SUITE(QueueTest, Queues);
-TYPED_TEST_SUITE(QueueDeathTest, Queues);
+
+// Each queue's tests named after its class, as in QueueTest/QUEIS.
+struct QueueName {
+  template <typename Queue>
+  static std::string GetName(int) {
+    return std::is_same<Queue, QUE2S>::value ? "QUE2S" : "QUEIS";
+  }
+};
+TYPED_TEST_SUITE(QueueTest, Queues, QueueName);
+TYPED_TEST_SUITE(QueueDeathTest, Queues, QueueName);
 
 TYPED_TEST(QueueTest, WrapsAroundThroughFillsAndDrains) {
   TypeParam q(2);
