@@ -13,6 +13,7 @@
 #include <iostream>
 #include <new>
 #include <streambuf>
+#include <string>
 
 #include "platform/system.h"
 
@@ -218,10 +219,25 @@ void clearScreen() {
   if (onTerminal) os::clearTerminal();
 }
 
+// Writes text as lines of at most 79 columns, broken between words (the
+// text is ASCII, a column a character), then a newline.
+void writeWrapped(const std::string& text) {
+  constexpr std::size_t kWidth = 79;
+  std::size_t start = 0;
+  while (text.size() - start > kWidth) {
+    std::size_t end = text.rfind(' ', start + kWidth);
+    if (end == std::string::npos || end <= start) end = text.find(' ', start + kWidth);
+    if (end == std::string::npos) break;
+    std::printf("%s\n", text.substr(start, end - start).c_str());
+    start = end + 1;
+  }
+  std::printf("%s\n", text.c_str() + start);
+}
+
 void showHelp(const char* summary) {
+  std::printf("Usage: %s [--help | --version]\n", programName);
+  writeWrapped(std::string(programName) + ": " + summary + ".");
   std::printf(
-      "Usage: %s [--help | --version]\n"
-      "%s: %s.\n"
       "\n"
       "The menu and the messages are written to standard output; the choices,\n"
       "one number a line, are read from standard input, typed at a terminal or\n"
@@ -235,7 +251,7 @@ void showHelp(const char* summary) {
       "container overflows or underflows, or memory runs out.\n"
       "\n"
       "The manual page: man %s\n",
-      programName, programName, summary, programName);
+      programName);
 }
 
 void showVersion() {

@@ -8,6 +8,9 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <poll.h>
+#ifdef HAVE_FREADAHEAD
+#include <stdio_ext.h>
+#endif
 #include <strings.h>
 #include <unistd.h>
 
@@ -23,10 +26,6 @@
 
 #include "platform/gbk_to_utf8.h"
 #include "platform/system.h"
-
-// Last: the terminfo header defines hundreds of lower-case macros. Only its
-// declarations are used: the library itself is loaded when it is needed.
-#include <term.h>
 
 namespace console {
 namespace os {
@@ -46,13 +45,23 @@ int appendToClearing(int c) {
 // stays loaded for the run: what it keeps for itself stays in its own
 // variables, where a leak checker sees it.
 struct Terminfo {
+  // The functions used, as X/Open Curses declares them (the terminal's
+  // record is opaque here). Declared here rather than taken from term.h,
+  // whose hundreds of lower-case macros would be in the way, and which a
+  // program linked statically has no use for.
+  using SetUpTerm = int(const char* term, int fd, int* found);
+  using TiGetStr = char*(const char* capability);
+  using TPutS = int(const char* text, int lines, int (*put)(int));
+  using SetCurTerm = void*(void* terminal);
+  using DelCurTerm = int(void* terminal);
+
   explicit Terminfo(void* library)
       : library(library),
-        setupterm(find<decltype(::setupterm)>("setupterm")),
-        tigetstr(find<decltype(::tigetstr)>("tigetstr")),
-        tputs(find<decltype(::tputs)>("tputs")),
-        set_curterm(find<decltype(::set_curterm)>("set_curterm")),
-        del_curterm(find<decltype(::del_curterm)>("del_curterm")) {}
+        setupterm(find<SetUpTerm>("setupterm")),
+        tigetstr(find<TiGetStr>("tigetstr")),
+        tputs(find<TPutS>("tputs")),
+        set_curterm(find<SetCurTerm>("set_curterm")),
+        del_curterm(find<DelCurTerm>("del_curterm")) {}
 
   bool ok() const { return setupterm && tigetstr && tputs && set_curterm && del_curterm; }
 
@@ -62,12 +71,23 @@ struct Terminfo {
   }
 
   void* library;
-  decltype(::setupterm)* setupterm;
-  decltype(::tigetstr)* tigetstr;
-  decltype(::tputs)* tputs;
-  decltype(::set_curterm)* set_curterm;
-  decltype(::del_curterm)* del_curterm;
+  SetUpTerm* setupterm;
+  TiGetStr* tigetstr;
+  TPutS* tputs;
+  SetCurTerm* set_curterm;
+  DelCurTerm* del_curterm;
 };
+
+// The system's terminfo library, by the name the build found it under; null
+// where it cannot be loaded, or where the program, linked statically, can
+// load no library.
+void* openTerminfo() {
+#ifdef TERMINFO_LIBRARY_SONAME
+  return dlopen(TERMINFO_LIBRARY_SONAME, RTLD_LAZY | RTLD_LOCAL);
+#else
+  return nullptr;
+#endif
+}
 
 // The terminal's own description says how it is cleared: its "clear"
 // capability, with its padding worked out as tput does it. A terminal that
@@ -78,7 +98,7 @@ struct Terminfo {
 void lookUpClearing() {
   const char* term = std::getenv("TERM");
   if (term == nullptr || *term == '\0' || std::strcmp(term, "dumb") == 0) return;
-  const Terminfo terminfo(dlopen(TERMINFO_LIBRARY_SONAME, RTLD_LAZY | RTLD_LOCAL));
+  const Terminfo terminfo(openTerminfo());
   int found = -1;  // what setupterm found: -1 no database, 0 no entry, 1 a hardcopy terminal
   if (!terminfo.ok() || terminfo.setupterm(term, STDOUT_FILENO, &found) != 0) {  // 0 is OK
     if (found != 1) clearing = "\x1b[H\x1b[2J";  // a hardcopy terminal has no screen
@@ -271,13 +291,32 @@ void clearTerminal() { std::fputs(clearing.c_str(), stdout); }
 
 int drainTerminal() { return converter != nullptr ? converter->drain() : 0; }
 
-// Characters in glibc's buffer spare the poll: only an optimisation. A wrong
-// answer costs one needless flush, never a hang, since the read that follows
-// takes what there is. A descriptor at its end does not wait either.
-bool inputIsWaiting() {
-#ifdef __GLIBC__
-  if (stdin->_IO_read_ptr < stdin->_IO_read_end) return true;
+namespace {
+
+// Whether the C library holds characters of standard input in its buffer,
+// where the C library lets that be seen: only an optimisation, which spares
+// a poll per character (a number of a million digits, a script piped in at
+// once through a pipe that stays open). False where it cannot be seen.
+bool inputIsBuffered() {
+#if defined(__GLIBC__)
+  return stdin->_IO_read_ptr < stdin->_IO_read_end;
+#elif defined(HAVE_FREADAHEAD)  // musl, among others
+  return __freadahead(stdin) > 0;
+#elif defined(__APPLE__) || defined(__FreeBSD__) || defined(__NetBSD__) || \
+    defined(__OpenBSD__) || defined(__DragonFly__)
+  return stdin->_r > 0;  // the BSD stdio's count of characters left to read
+#else
+  return false;
 #endif
+}
+
+}  // namespace
+
+// A wrong answer costs one needless flush, never a hang, since the read
+// that follows takes what there is. A descriptor at its end does not wait
+// either.
+bool inputIsWaiting() {
+  if (inputIsBuffered()) return true;
   pollfd in = {STDIN_FILENO, POLLIN, 0};
   return poll(&in, 1, 0) > 0;
 }

@@ -16,7 +16,9 @@ the same transcript) and holds cases:
 Values are quoted strings, written in UTF-8 and sent or expected as GBK, with
 the escapes \\n \\t \\r \\e (ESC) \\\\ \\" \\{ and \\xHH (one raw byte). A string
 may be followed by xN to repeat it N times. {name} stands for a definition from
-definitions.txt beside the transcripts; {menu} is the program's menu (the
+definitions.txt beside the transcripts or from --define (the build defines
+{EIO}, {ENOSPC} and the like as the reasons the programs' C library gives
+for those errors); {menu} is the program's menu (the
 definition "<program>.menu") and {clear} the screen clearing, which a pipe
 never receives and a terminal does.
 
@@ -28,10 +30,15 @@ input is sent (a prompt the program has not flushed before it waits fails).
 Optional fields: "args:" gives the program's arguments, one quoted string
 each; "on: tty" runs the case on a pseudo-terminal (the terminal
 turns each \\n into \\r\\n) whose TERM is xterm, which {clear} is for unless
-"clear:" gives the case's own clearing; "memory: N" lets the program obtain no more than
-N MiB, so that a large allocation fails; "errors:" is what standard error must
-hold (empty when not given; {program} is the program's name). Every run must
-end within the time limit.
+"clear:" gives the case's own clearing; "needs: terminfo" marks a case
+whose clearing only the terminfo library can give (skipped for programs
+linked statically, --static), "needs: locale-database" one where a locale
+name must be unknown to the C library (skipped with --every-locale); "memory: N" lets the program obtain no more
+than N MiB, so that a large allocation fails; "errors:" is what standard
+error must hold (empty when not given; {program} is the program's name).
+Every run must end within the time limit. A case that needs what this
+system or build lacks (Linux's /proc, preloading, an address-space limit)
+is skipped, and the reason printed.
 
 Every program runs with no locale set and no TERM (xterm on a terminal)
 unless "env:" sets variables, as in "env: LANG=C.UTF-8", or "unset:" names
@@ -74,6 +81,7 @@ import termios
 import threading
 import time
 
+LINUX = sys.platform.startswith("linux")
 SKIPPED = 77  # the exit status when every case had to be skipped here
 TIME_LIMIT = 20.0  # seconds for one run by default; a hang fails instead of blocking ctest
 ENDLESS_TIME_LIMIT = 5.0  # seconds in which a program must end despite endless input
@@ -193,6 +201,7 @@ class Case:
         self.errors, self.redirect, self.feed = [], None, None
         self.env, self.unset, self.encoding = {}, [], "gbk"
         self.clear, self.writes, self.args = None, None, []
+        self.needs = []
 
 
 def read_transcript(path):
@@ -237,6 +246,10 @@ def read_transcript(path):
             case.clear = parse_strings(" ".join(value), where)
         elif key == "writes":
             case.writes = int(" ".join(value))
+        elif key == "needs":
+            if value not in (["terminfo"], ["locale-database"]):
+                raise TranscriptError(f"{where}: 'needs' takes 'terminfo' or 'locale-database'")
+            case.needs = value
         elif key == "shown":
             if value != ["utf-8"]:
                 raise TranscriptError(f"{where}: 'shown' takes 'utf-8'")
@@ -293,9 +306,11 @@ def difference(expected, actual):
 
 
 class Runner:
-    def __init__(self, bin_dir, wrapper, suffix, sanitized, windows, time_limit, test_libs, terminfo):
+    def __init__(self, bin_dir, wrapper, suffix, sanitized, windows, static, every_locale, time_limit,
+                 test_libs, terminfo):
         self.bin_dir, self.wrapper, self.suffix = bin_dir, wrapper, suffix
-        self.sanitized, self.windows, self.time_limit = sanitized, windows, time_limit
+        self.every_locale = every_locale
+        self.sanitized, self.windows, self.static, self.time_limit = sanitized, windows, static, time_limit
         self.places = {"{test-libs}": test_libs or "", "{terminfo}": terminfo}
 
     def command(self, program, case):
@@ -562,10 +577,25 @@ def check(label, expected_out, expected_errors, expected_exit, result, most_writ
     return []
 
 
-def run_case(runner, definitions, program, case):
-    """The failures of one case; None when it cannot run here."""
+def skip_reason(runner, case):
+    """Why a case cannot run here; None when it can."""
     if runner.windows and (case.tty or case.memory is not None or case.redirect or case.feed):
-        return None
+        return "Windows programs run on pipes through wine, with no limit on memory"
+    if "LD_PRELOAD" in case.env and (runner.static or not LINUX):
+        return "preloads a library: Linux and programs linked dynamically only"
+    if "terminfo" in case.needs and runner.static:
+        return "a statically linked program cannot load the terminfo library"
+    if "locale-database" in case.needs and runner.every_locale:
+        return "the C library takes every locale name for a locale of its own"
+    if case.memory is not None and not LINUX:
+        return "limits the address space, which only Linux enforces"
+    if case.feed in ("held", "hung-up") and not LINUX:
+        return "watches the program through /proc: Linux only"
+    return None
+
+
+def run_case(runner, definitions, program, case):
+    """The failures of one case."""
     # A terminal, and a Windows program's text-mode output, end lines in \r\n.
     clear = b""
     if case.tty:
@@ -609,6 +639,10 @@ def main():
     parser.add_argument("--suffix", default="", help="file name suffix of the programs, e.g. .exe")
     parser.add_argument("--sanitized", action="store_true", help="the programs are built with sanitizers")
     parser.add_argument("--windows", action="store_true", help="the programs are Windows executables")
+    parser.add_argument("--every-locale", action="store_true",
+                        help="the programs' C library takes any locale name for a locale of its own")
+    parser.add_argument("--static", action="store_true",
+                        help="the programs are linked statically: no library is preloaded or loaded")
     parser.add_argument("--time-limit", type=float, default=TIME_LIMIT, help="seconds for one run")
     parser.add_argument("--program", help="run the cases of this program alone")
     parser.add_argument("--test-libs", help="the folder of the libraries built for the tests")
@@ -618,7 +652,7 @@ def main():
 
     with tempfile.TemporaryDirectory() as terminfo:
         runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows,
-                        args.time_limit, args.test_libs, terminfo)
+                        args.static, args.every_locale, args.time_limit, args.test_libs, terminfo)
         defined = {name: [(text, 1)] for name, _, text in (d.partition("=") for d in args.define)}
         passed, failed, skipped = run_files(runner, args.transcripts, args.program, terminfo, defined)
     print(f"{passed} passed, {failed} failed" + (f", {skipped} skipped" if skipped else ""))
@@ -629,6 +663,7 @@ def main():
 
 def run_files(runner, paths, only, terminfo, defined):
     passed = failed = skipped = 0
+    skips = {}  # how many cases each reason skipped
     for path in paths:
         folder = os.path.dirname(path)
         definitions = read_definitions(os.path.join(folder, "definitions.txt")) | defined
@@ -639,14 +674,19 @@ def run_files(runner, paths, only, terminfo, defined):
             if only and program != only:
                 continue
             for case in cases:
-                failures = run_case(runner, definitions, program, case)
-                if failures is None:
+                reason = skip_reason(runner, case)
+                if reason is not None:
                     skipped += 1
-                elif failures:
+                    skips[reason] = skips.get(reason, 0) + 1
+                    continue
+                failures = run_case(runner, definitions, program, case)
+                if failures:
                     failed += 1
                     print(f"{case.where}: {program}", *failures, sep="\n")
                 else:
                     passed += 1
+    for reason, count in skips.items():
+        print(f"skipped {count}: {reason}")
     return passed, failed, skipped
 
 

@@ -45,5 +45,5 @@ exit: 2
 case: help that cannot be written is a write error, not a success
 args: "--help"
 output: full
-errors: "{program}: write error: No space left on device\n"
+errors: "{program}: write error: {ENOSPC}\n"
 exit: 1

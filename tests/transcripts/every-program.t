@@ -25,47 +25,47 @@ exit: 0
 case: output to a full disk ends the program with status 1 and the reason
 output: full
 in:   "3\n\n" "0\n"
-errors: "{program}: write error: No space left on device\n"
+errors: "{program}: write error: {ENOSPC}\n"
 exit: 1
 
 case: output to a full disk stops the program even while input keeps coming
 output: full
 input: endless
 in:   "3\n\n"
-errors: "{program}: write error: No space left on device\n"
+errors: "{program}: write error: {ENOSPC}\n"
 exit: 1
 
 case: a closed standard output ends the program with status 1 and the reason
 output: closed
 in:   "3\n\n" "0\n"
-errors: "{program}: write error: Bad file descriptor\n"
+errors: "{program}: write error: {EBADF}\n"
 exit: 1
 
 case: a closed standard output stops the program even while input keeps coming
 output: closed
 input: endless
 in:   "3\n\n"
-errors: "{program}: write error: Bad file descriptor\n"
+errors: "{program}: write error: {EBADF}\n"
 exit: 1
 
 case: a reader that has gone, with SIGPIPE ignored, ends the program with status 1
 output: gone
 in:   "3\n\n" "0\n"
-errors: "{program}: write error: Broken pipe\n"
+errors: "{program}: write error: {EPIPE}\n"
 exit: 1
 
 case: a reader that has gone stops the program even while input keeps coming
 output: gone
 input: endless
 in:   "3\n\n"
-errors: "{program}: write error: Broken pipe\n"
+errors: "{program}: write error: {EPIPE}\n"
 exit: 1
 
 case: a directory as standard input is a read error, not an end of input
 input: directory
 in:   ""
 out:  "{menu}"
-errors: "{program}: read error: Is a directory\n"
+errors: "{program}: read error: {EISDIR}\n"
 exit: 1
 
 case: a session given at once costs a write per full buffer, not a flush per read

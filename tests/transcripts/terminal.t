@@ -16,6 +16,7 @@ exit: 0
 
 case: a terminal whose description clears differently is cleared its own way
 on:   tty
+needs: terminfo
 env:  TERM=vt100
 clear: "\e[H\e[J"
 in:   "0\n"
@@ -61,6 +62,7 @@ exit: 0
 
 case: a terminal whose description has no way to clear is not cleared
 on:   tty
+needs: terminfo
 env:  TERM=noclear TERMINFO={terminfo}
 clear: ""
 in:   "0\n"
@@ -70,6 +72,7 @@ exit: 0
 
 case: a printing terminal has no screen to clear
 on:   tty
+needs: terminfo
 env:  TERM=hardcopy TERMINFO={terminfo}
 clear: ""
 in:   "0\n"
@@ -166,6 +169,7 @@ out:  "{menu}"
 exit: 0
 
 case: a locale that is not installed and names no character set gets GBK
+needs: locale-database
 on:   tty
 env:  LANG=xx_XX
 in:   "0\n"
@@ -230,19 +234,19 @@ on:   tty
 env:  LD_PRELOAD={test-libs}/failing_write.so
 in:   "0\n"
 out:  ""
-errors: "{program}: write error: Input/output error\n"
+errors: "{program}: write error: {EIO}\n"
 exit: 1
 
 case: a terminal that has gone before the program starts, SIGHUP ignored, is a write error
 on:   tty
 output: hung-up
 in:   ""
-errors: "{program}: write error: Input/output error\n"
+errors: "{program}: write error: {EIO}\n"
 exit: 1
 
 case: a terminal that goes away while the program waits, SIGHUP ignored, is a read error
 on:   tty
 input: hung-up
 in:   ""
-errors: "{program}: read error: Input/output error\n"
+errors: "{program}: read error: {EIO}\n"
 exit: 1
