@@ -156,8 +156,8 @@ TEST(StackRecordDeathTest, OverflowAndUnderflowExitWithMinusOneSilently) {
 }
 
 // The sanitizers' allocator ignores an address-space limit, so these run in
-// the plain build only.
-#ifndef __SANITIZE_ADDRESS__
+// the plain build only, and only where the limit is enforced (Linux).
+#if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
 
 // In a child process: makes address space scarce, so that an array of
 // 1 << 28 slots (1 GiB) cannot be obtained any more.
