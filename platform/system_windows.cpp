@@ -1,11 +1,17 @@
-// The console on Windows: consoles told apart with _isatty, cleared with
-// "cls", and switched to code page 936 for the program's run.
+// The console on Windows: a console told apart by its console mode, shown
+// the GBK messages through its wide-character interface whatever its code
+// page (which is never changed), and cleared by the program itself as "cls"
+// clears it.
 
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 
 #include "platform/system.h"
 
@@ -13,35 +19,225 @@ namespace console {
 namespace os {
 namespace {
 
-UINT previousCodePage;
+constexpr UINT kGbk = 936;  // the code page of the messages
 
-void restoreCodePage() { SetConsoleOutputCP(previousCodePage); }
+// Between standard output and the console: descriptor 1 becomes a pipe, and
+// a thread converts what comes out of it from code page 936 to UTF-16 and
+// writes it with WriteConsoleW, which shows it whatever the console's code
+// page. Every way of writing to standard output goes through it, in the
+// order it was written. drain() waits until what has been written so far is
+// on the screen.
+//
+// The pipe is a named one, read with overlapped I/O, so that the thread can
+// wait for output and for a request to drain at once.
+class ConsoleConverter {
+ public:
+  // Puts the converter in place; false (and nothing changed) where the
+  // pipe, the events or the thread cannot be had.
+  bool start() {
+    const HANDLE self = GetCurrentProcess();
+    // Descriptor 1 will be the pipe, and closing its console handle then
+    // would close the console: a handle of our own is kept.
+    if (!DuplicateHandle(self, GetStdHandle(STD_OUTPUT_HANDLE), self, &console_, 0, FALSE,
+                         DUPLICATE_SAME_ACCESS))
+      return false;
+    wchar_t name[64];
+    std::swprintf(name, 64, L"\\\\.\\pipe\\menu-containers-%lu-%p", GetCurrentProcessId(),
+                  static_cast<void*>(this));
+    pipe_ = CreateNamedPipeW(name, PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+                             PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
+                             1 << 16, 1 << 16, 0, nullptr);
+    const HANDLE writer = pipe_ != INVALID_HANDLE_VALUE
+                              ? CreateFileW(name, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)
+                              : INVALID_HANDLE_VALUE;
+    read_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    drain_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    drained_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    if (writer == INVALID_HANDLE_VALUE || !read_ || !drain_ || !drained_) {
+      if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
+      return false;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(writer), _O_WRONLY);
+    if (fd < 0) {
+      CloseHandle(writer);
+      return false;
+    }
+    thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
+    if (thread_ == nullptr) {
+      _close(fd);
+      return false;
+    }
+    std::fflush(stdout);
+    _dup2(fd, 1);  // text mode, as standard output was: lines end in CR LF
+    _close(fd);
+    // _dup2 made the pipe the standard output handle: it names the console
+    // again, for what asks the system for it (and any child process).
+    SetStdHandle(STD_OUTPUT_HANDLE, console_);
+    return true;
+  }
 
-BOOL WINAPI restoreCodePageOnInterrupt(DWORD) {
-  restoreCodePage();
-  return FALSE;  // the usual handling follows
+  HANDLE console() const { return console_; }
+
+  // Waits until the thread has converted and written everything that is in
+  // the pipe now. 0, or the reason a write to the console failed (then or
+  // earlier; the thread goes on taking output, which is lost).
+  int drain() {
+    SetEvent(drain_);
+    WaitForSingleObject(drained_, INFINITE);
+    return error_;
+  }
+
+ private:
+  static DWORD WINAPI run(void* self) {
+    static_cast<ConsoleConverter*>(self)->convertAll();
+    return 0;
+  }
+
+  // Starts a read of the pipe, and converts what it gives at once. False
+  // when the read is waiting for output (pending_), or the pipe has broken.
+  bool readNow() {
+    OVERLAPPED* request = &request_;
+    *request = OVERLAPPED{};
+    request->hEvent = read_;
+    ResetEvent(read_);
+    DWORD got = 0;
+    if (ReadFile(pipe_, buffer_, sizeof buffer_, &got, request)) {
+      convert(buffer_, got);
+      return true;
+    }
+    pending_ = GetLastError() == ERROR_IO_PENDING;
+    return false;
+  }
+
+  // Converts what a waiting read got, once it got it.
+  void finishRead() {
+    DWORD got = 0;
+    pending_ = false;
+    if (GetOverlappedResult(pipe_, &request_, &got, FALSE)) convert(buffer_, got);
+  }
+
+  void convertAll() {
+    const HANDLE events[2] = {read_, drain_};
+    for (;;) {
+      while (!pending_ && readNow()) {
+      }
+      if (!pending_) return;  // the pipe has broken: the process is ending
+      if (WaitForMultipleObjects(2, events, FALSE, INFINITE) == WAIT_OBJECT_0) {
+        finishRead();
+        continue;
+      }
+      // Asked to drain: everything written before the asking is in the
+      // pipe, or already in the waiting read.
+      for (;;) {
+        if (pending_ && WaitForSingleObject(read_, 0) == WAIT_OBJECT_0) finishRead();
+        if (!pending_) {
+          if (readNow() || !pending_) continue;
+        }
+        DWORD waiting = 0;
+        if (!PeekNamedPipe(pipe_, nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0) break;
+        WaitForSingleObject(read_, INFINITE);  // the waiting read is taking it
+      }
+      SetEvent(drained_);
+    }
+  }
+
+  // Converts a chunk and writes it to the console. A character's lead byte
+  // at the end of a chunk waits for the next one.
+  void convert(const char* data, DWORD size) {
+    if (size == 0 || error_ != 0) return;
+    char text[sizeof buffer_ + 1];
+    DWORD length = 0;
+    if (hasLead_) text[length++] = lead_;
+    std::memcpy(text + length, data, size);
+    length += size;
+    hasLead_ = false;
+    // Where the last character starts: a lead byte alone at the end is cut.
+    DWORD whole = 0;
+    while (whole < length) {
+      const DWORD next = whole + (IsDBCSLeadByteEx(kGbk, static_cast<BYTE>(text[whole])) ? 2 : 1);
+      if (next > length) break;
+      whole = next;
+    }
+    if (whole < length) {
+      lead_ = text[whole];
+      hasLead_ = true;
+    }
+    wchar_t wide[sizeof text];
+    const int units = whole > 0 ? MultiByteToWideChar(kGbk, 0, text, static_cast<int>(whole), wide,
+                                                      static_cast<int>(sizeof text))
+                                : 0;
+    for (int done = 0; done < units;) {
+      DWORD written = 0;
+      if (!WriteConsoleW(console_, wide + done, static_cast<DWORD>(units - done), &written, nullptr) ||
+          written == 0) {
+        error_ = EIO;
+        return;
+      }
+      done += static_cast<int>(written);
+    }
+  }
+
+  HANDLE console_ = INVALID_HANDLE_VALUE;
+  HANDLE pipe_ = INVALID_HANDLE_VALUE;
+  HANDLE read_ = nullptr;     // set when a read of the pipe has finished
+  HANDLE drain_ = nullptr;    // set by drain()
+  HANDLE drained_ = nullptr;  // set by the thread in answer
+  HANDLE thread_ = nullptr;
+  OVERLAPPED request_{};
+  bool pending_ = false;  // a read of the pipe is waiting for output
+  char buffer_[4096];
+  char lead_ = 0;
+  bool hasLead_ = false;
+  volatile int error_ = 0;  // written by the thread before it sets drained_
+};
+
+// Made once, for a console, and never destroyed: the thread may still be
+// converting when the process ends.
+ConsoleConverter* converter;
+
+// Whatever way the program ends by exit() (an overflow's exit -1 too), the
+// console gets all it was written: the C library flushes its streams only
+// after these handlers, so this flushes first.
+void drainAtExit() {
+  std::fflush(stdout);
+  converter->drain();
 }
 
 }  // namespace
 
-bool stdoutIsTerminal() { return _isatty(_fileno(stdout)) != 0; }
+bool stdoutIsTerminal() {
+  DWORD mode;
+  return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+}
 
-// A console shows the messages in code page 936 for the program's run, and
-// gets its own code page back on every way out: exit() runs the handler, an
-// interrupt the console event handler.
 void setUpTerminal() {
-  previousCodePage = GetConsoleOutputCP();
-  if (previousCodePage == 936 || !SetConsoleOutputCP(936)) return;
-  std::atexit(restoreCodePage);
-  SetConsoleCtrlHandler(restoreCodePageOnInterrupt, TRUE);
+  converter = new ConsoleConverter;
+  if (!converter->start()) {
+    delete converter;
+    converter = nullptr;
+    return;
+  }
+  std::atexit(drainAtExit);
 }
 
+int drainTerminal() { return converter != nullptr ? converter->drain() : 0; }
+
+// As "cls" clears a console: every cell of the screen buffer blanked with
+// the current attributes, the cursor home. What came before is on the
+// screen first, so that it is cleared too.
 void clearTerminal() {
-  std::fflush(stdout);  // what came before the menu stays above the clearing
-  std::system("cls");
+  std::fflush(stdout);
+  const HANDLE console = converter != nullptr ? converter->console() : GetStdHandle(STD_OUTPUT_HANDLE);
+  if (converter != nullptr) converter->drain();
+  CONSOLE_SCREEN_BUFFER_INFO screen;
+  if (!GetConsoleScreenBufferInfo(console, &screen)) return;
+  const DWORD cells = static_cast<DWORD>(screen.dwSize.X) * static_cast<DWORD>(screen.dwSize.Y);
+  const COORD home = {0, 0};
+  DWORD done;
+  FillConsoleOutputCharacterW(console, L' ', cells, home, &done);
+  FillConsoleOutputAttribute(console, screen.wAttributes, cells, home, &done);
+  SetConsoleCursorPosition(console, home);
 }
-
-int drainTerminal() { return 0; }
 
 // The C library's buffer is opaque here, so a pipe counts as waiting when the
 // pipe itself is empty, and a console always does.
