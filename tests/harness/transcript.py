@@ -61,6 +61,14 @@ first output has arrived, SIGHUP ignored; "held" sends it all at once through a 
 until the expected output has arrived, and "writes: N" is then the most
 write system calls the program may have made by that time.
 
+"on: console" runs the case at a Windows console (Windows programs only,
+with --console-driver): the driver types the input into a real console and
+reads the screen back. "screen:" is then what the screen must show at the
+end (tabs at every eighth column, trailing blanks left out), and the
+console's code page must be what it was before; "stop: kill MS" ends the
+program hard after MS milliseconds, "stop: ctrl-c MS" sends it Ctrl-C;
+"exit: any" takes whatever status the system gives.
+
 With --windows the programs are Windows executables run through --wrapper
 (wine): their text-mode output ends lines in \\r\\n, and the cases that need
 a pseudo-terminal or an address-space limit are skipped.
@@ -72,6 +80,7 @@ import os
 import pty
 import re
 import resource
+import shlex
 import select
 import subprocess
 import signal
@@ -202,6 +211,7 @@ class Case:
         self.env, self.unset, self.encoding = {}, [], "gbk"
         self.clear, self.writes, self.args = None, None, []
         self.needs = []
+        self.console, self.stop, self.screen = False, None, None
 
 
 def read_transcript(path):
@@ -229,11 +239,18 @@ def read_transcript(path):
                     raise TranscriptError(f"{where}: dialog lines start with '>' or '<': {line!r}")
                 case.dialog.append((direction, parse_strings(text, where)))
         elif key == "exit":
-            case.exit = int(" ".join(value))
+            case.exit = " ".join(value) if value == ["any"] else int(" ".join(value))
         elif key == "on":
-            if value != ["tty"]:
-                raise TranscriptError(f"{where}: 'on' takes 'tty'")
-            case.tty = True
+            if value not in (["tty"], ["console"]):
+                raise TranscriptError(f"{where}: 'on' takes 'tty' or 'console'")
+            case.tty, case.console = value == ["tty"], value == ["console"]
+        elif key == "stop":
+            if len(value) != 1 or value[0].split()[0] not in ("kill", "ctrl-c"):
+                raise TranscriptError(f"{where}: 'stop' takes 'kill MS' or 'ctrl-c MS'")
+            action, milliseconds = value[0].split()
+            case.stop = (f"--{action}", milliseconds)
+        elif key == "screen":
+            case.screen = parse_strings(" ".join(value), where)
         elif key == "memory":
             case.memory = int(" ".join(value))
         elif key == "env":
@@ -307,11 +324,46 @@ def difference(expected, actual):
 
 class Runner:
     def __init__(self, bin_dir, wrapper, suffix, sanitized, windows, static, every_locale, time_limit,
-                 test_libs, terminfo):
+                 test_libs, terminfo, console_driver):
         self.bin_dir, self.wrapper, self.suffix = bin_dir, wrapper, suffix
+        self.console_driver = console_driver
         self.every_locale = every_locale
         self.sanitized, self.windows, self.static, self.time_limit = sanitized, windows, static, time_limit
         self.places = {"{test-libs}": test_libs or "", "{terminfo}": terminfo}
+
+    def console(self, program, case, keys):
+        """Runs on a Windows console through the console driver, under
+        script, so that wine gives the driver a console. The screen's
+        lines, the exit status and the code page before and after, or a
+        string that says what went wrong."""
+        def windows_path(path):
+            return "Z:" + os.path.abspath(path).replace("/", "\\")
+
+        with tempfile.TemporaryDirectory() as folder:
+            typed, report = os.path.join(folder, "keys"), os.path.join(folder, "report")
+            with open(typed, "wb") as f:
+                f.write(keys)
+            command = [self.console_driver, windows_path(report), windows_path(typed)]
+            command += list(case.stop or ())
+            command += [windows_path(os.path.join(self.bin_dir, program + self.suffix))] + case.argv
+            line = " ".join(shlex.quote(word) for word in self.wrapper + command)
+            try:
+                subprocess.run(["script", "-qec", line, "/dev/null"], stdin=subprocess.DEVNULL,
+                               capture_output=True, timeout=self.time_limit * 2,
+                               env=dict(self.environment(case), WINEDEBUG="-all"))
+            except subprocess.TimeoutExpired:
+                return "no report within the time limit"
+            try:
+                with open(report, encoding="utf-8") as f:
+                    text = f.read()
+            except OSError:
+                return "the console driver wrote no report"
+        head, _, screen = text.partition("screen:\n")
+        fields = dict(line.split(": ", 1) for line in head.splitlines())
+        before, after = fields["code page"].split()
+        if not fields["exit"].isdigit():
+            return f"exit {fields['exit']}"
+        return screen.splitlines(), int(fields["exit"]), before, after
 
     def command(self, program, case):
         return self.wrapper + [os.path.join(self.bin_dir, program + self.suffix)] + case.argv
@@ -577,8 +629,36 @@ def check(label, expected_out, expected_errors, expected_exit, result, most_writ
     return []
 
 
+def screen_lines(gbk):
+    """What a console shows of the text: its lines with tabs at every eighth
+    column, trailing blanks and empty lines left out."""
+    lines = [line.expandtabs(8).rstrip(" ") for line in gbk.decode("gbk").split("\n")]
+    while lines and not lines[-1]:
+        lines.pop()
+    return lines
+
+
+def check_console(label, expected_screen, expected_exit, result):
+    label = f"{label} [console]"
+    if isinstance(result, str):
+        return [f"FAIL {label}", f"    {result}"]
+    screen, status, before, after = result
+    problems = []
+    if expected_exit != "any" and status != expected_exit:
+        problems.append(f"    exit status {status}, expected {expected_exit}")
+    if before != after:
+        problems.append(f"    the console's code page was {before}, and {after} after")
+    if expected_screen is not None and screen != expected_screen:
+        shown = "\n".join(f"      |{line}" for line in screen)
+        wanted = "\n".join(f"      |{line}" for line in expected_screen)
+        problems.append(f"    the screen shows:\n{shown}\n    expected:\n{wanted}")
+    return [f"FAIL {label}"] + problems if problems else []
+
+
 def skip_reason(runner, case):
     """Why a case cannot run here; None when it can."""
+    if case.console and not runner.console_driver:
+        return "sits at a Windows console: Windows programs through wine only"
     if runner.windows and (case.tty or case.memory is not None or case.redirect or case.feed):
         return "Windows programs run on pipes through wine, with no limit on memory"
     if "LD_PRELOAD" in case.env and (runner.static or not LINUX):
@@ -613,6 +693,9 @@ def run_case(runner, definitions, program, case):
         errors = errors.replace(b"\n", b"\r\n")  # standard error is in text mode too
     expected, typed = shown(case.output), render.strings(case.input)
     case.argv = [os.fsdecode(render.strings([arg])) for arg in case.args]  # for this program
+    if case.console:
+        screen = None if case.screen is None else screen_lines(render.strings(case.screen))
+        return check_console(case.name, screen, case.exit, runner.console(program, case, typed))
     if case.tty:
         seen = None if case.redirect or case.feed else expected
         return check(f"{case.name} [terminal]", seen, errors, case.exit, runner.terminal(program, case, typed))
@@ -639,6 +722,7 @@ def main():
     parser.add_argument("--suffix", default="", help="file name suffix of the programs, e.g. .exe")
     parser.add_argument("--sanitized", action="store_true", help="the programs are built with sanitizers")
     parser.add_argument("--windows", action="store_true", help="the programs are Windows executables")
+    parser.add_argument("--console-driver", help="the driver that runs a Windows program on a console")
     parser.add_argument("--every-locale", action="store_true",
                         help="the programs' C library takes any locale name for a locale of its own")
     parser.add_argument("--static", action="store_true",
@@ -652,7 +736,8 @@ def main():
 
     with tempfile.TemporaryDirectory() as terminfo:
         runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows,
-                        args.static, args.every_locale, args.time_limit, args.test_libs, terminfo)
+                        args.static, args.every_locale, args.time_limit, args.test_libs, terminfo,
+                        args.console_driver)
         defined = {name: [(text, 1)] for name, _, text in (d.partition("=") for d in args.define)}
         passed, failed, skipped = run_files(runner, args.transcripts, args.program, terminfo, defined)
     print(f"{passed} passed, {failed} failed" + (f", {skipped} skipped" if skipped else ""))
