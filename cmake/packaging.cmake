@@ -2,7 +2,8 @@
 # package (cpack -G DEB) of a Linux build, a ZIP (cpack -G ZIP) of the
 # Windows build. The Debian package holds the programs, their manual pages
 # (man/), the README, the copyright file and the changelog; the ZIP holds
-# the programs with the licence beside them, and the README.
+# the programs with a README.txt for Windows users and LICENSE.txt beside
+# them.
 
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "Menu containers")
@@ -18,13 +19,21 @@ set(CPACK_PACKAGE_DESCRIPTION
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_STRIP_FILES ON)
 
-install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
-
 if(WIN32)
-  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # What a Windows user expects: the programs, a README.txt written for them
+  # and LICENSE.txt, side by side, lines ending in CR LF.
+  set(VERSION ${PROJECT_VERSION})
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/README-windows.txt ${PROJECT_BINARY_DIR}/README.txt
+                 @ONLY NEWLINE_STYLE CRLF)
+  configure_file(${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_BINARY_DIR}/LICENSE.txt COPYONLY)
+  file(READ ${PROJECT_BINARY_DIR}/LICENSE.txt license)
+  string(REPLACE "\n" "\r\n" license "${license}")
+  file(WRITE ${PROJECT_BINARY_DIR}/LICENSE.txt "${license}")
+  install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME windows-x86_64)
 else()
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
   # The licence in Debian's machine-readable copyright format, made from
   # LICENSE: its text after the copyright line, indented, blank lines as ".".
   file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
