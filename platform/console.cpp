@@ -156,8 +156,27 @@ bool scanNumber(int first, int& value) {
   return fitsInt(wide, value);
 }
 
+#ifdef __GLIBCXX__
+
+// libstdc++'s std::cin >> int takes every digit itself, in constant memory:
+// an optional speed-up over the way below (the queue programs' sessions,
+// which read every choice so, take about 6% longer that way). It ends the
+// number where input came late.
+bool extractNumber(int first, int& value) {
+  int read;
+  const bool ok = static_cast<bool>(std::cin >> read);
+  const bool cut = readWasCut();
+  std::cin.clear();  // neither a failure nor an end of input may stick
+  if (!ok) return false;
+  long long wide = read;
+  if (cut) takeRemainingDigits(wide, first == '-');
+  return fitsInt(wide, value);
+}
+
+#else
+
 // Standard input as std::cin sees it for one number: no more than an int's
-// sign and digits. Some standard libraries keep every digit that
+// sign and digits. Other standard libraries (libc++) keep every digit that
 // std::cin >> reads, in memory that grows with the number; given no more,
 // it reads in constant memory, and the rest are taken one at a time. The
 // characters come from the C library's standard input, which std::cin
@@ -202,6 +221,8 @@ bool extractNumber(int first, int& value) {
   takeRemainingDigits(wide, first == '-');
   return fitsInt(wide, value);
 }
+
+#endif  // __GLIBCXX__
 
 bool readInt(Via via, int& value) {
   checkOutput();
