@@ -174,6 +174,7 @@ class TerminalConverter {
         fcntl(data[0], F_SETFD, FD_CLOEXEC);
         fcntl(data[0], F_SETFL, O_NONBLOCK);
         fcntl(wake_[0], F_SETFD, FD_CLOEXEC);
+        fcntl(wake_[0], F_SETFL, O_NONBLOCK);
         fcntl(wake_[1], F_SETFD, FD_CLOEXEC);
         data_ = data[0];
         try {
@@ -243,9 +244,9 @@ class TerminalConverter {
 
   int terminal_ = -1;
   int data_ = -1;  // the pipe's reading end, non-blocking
-  int wake_[2] = {-1, -1};
+  int wake_[2] = {-1, -1};  // a byte for each request to drain; reading end non-blocking
   GbkToUtf8* converter_ = nullptr;
-  std::mutex mutex_;  // guards the four below
+  std::mutex mutex_;  // guards asked_, done_ and error_
   std::condition_variable drained_;
   unsigned long long asked_ = 0;
   unsigned long long done_ = 0;

@@ -83,7 +83,8 @@ class ConsoleConverter {
   // earlier; the thread goes on taking output, which is lost).
   int drain() {
     SetEvent(drain_);
-    WaitForSingleObject(drained_, INFINITE);
+    const HANDLE answers[2] = {drained_, thread_};  // a thread that has ended answers no more
+    WaitForMultipleObjects(2, answers, FALSE, INFINITE);
     return error_;
   }
 
@@ -131,7 +132,8 @@ class ConsoleConverter {
       for (;;) {
         if (pending_ && WaitForSingleObject(read_, 0) == WAIT_OBJECT_0) finishRead();
         if (!pending_) {
-          if (readNow() || !pending_) continue;
+          if (readNow()) continue;
+          if (!pending_) break;  // the pipe has broken: nothing more can come
         }
         DWORD waiting = 0;
         if (!PeekNamedPipe(pipe_, nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0) break;
@@ -188,7 +190,7 @@ class ConsoleConverter {
   char buffer_[4096];
   char lead_ = 0;
   bool hasLead_ = false;
-  volatile int error_ = 0;  // written by the thread before it sets drained_
+  int error_ = 0;  // written by the thread before it sets drained_, which orders it
 };
 
 // Made once, for a console, and never destroyed: the thread may still be
