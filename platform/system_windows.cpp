@@ -13,6 +13,7 @@
 #include <cstring>
 #include <cwchar>
 
+#include "platform/gbk.h"
 #include "platform/system.h"
 
 namespace console {
@@ -153,13 +154,7 @@ class ConsoleConverter {
     std::memcpy(text + length, data, size);
     length += size;
     hasLead_ = false;
-    // Where the last character starts: a lead byte alone at the end is cut.
-    DWORD whole = 0;
-    while (whole < length) {
-      const DWORD next = whole + (IsDBCSLeadByteEx(kGbk, static_cast<BYTE>(text[whole])) ? 2 : 1);
-      if (next > length) break;
-      whole = next;
-    }
+    const DWORD whole = static_cast<DWORD>(wholeCharacters(text, length));
     if (whole < length) {
       lead_ = text[whole];
       hasLead_ = true;
