@@ -13,9 +13,9 @@
 //
 // The table is made by decoding every code of the agreed range with the
 // system's converter, since every C library decodes GBK while few encode it.
-// The agreed range is the characters of GB2312 (lead and trail bytes 0xA1 to
-// 0xFE, leads to 0xF7), on which every system's decoder agrees, less the two
-// codes where they do not. A character outside it is refused, so that no
+// The agreed range is the characters that GB2312 itself assigns (leads 0xA1
+// to 0xF7, trails 0xA1 to 0xFE, less its empty cells), on which every
+// system's decoder agrees, less the two codes where they do not. A character outside it is refused, so that no
 // build machine can give other bytes.
 //
 // Left as written: comments, u8"", u"", U"" and L"" literals (the compiler
@@ -88,20 +88,39 @@ std::string decodeGbk(const char pair[2]) {
 }
 #endif
 
+// Whether GB2312 itself gives a character to the code lead, trail. Decoders
+// of GBK or GB18030 fill some of the cells that GB2312 leaves empty, each
+// in its own way (musl's gives the euro sign for A2E3, glibc's nothing), so
+// only GB2312's own cells are agreed on.
+bool inGb2312(int lead, int trail) {
+  if (lead >= 0xB0 && lead <= 0xF7)  // the Chinese characters
+    return trail >= 0xA1 && trail <= (lead == 0xD7 ? 0xF9 : 0xFE);
+  struct Cells {
+    int lead, first, last;
+  };
+  static const Cells symbols[] = {
+      {0xA1, 0xA1, 0xFE}, {0xA2, 0xB1, 0xE2}, {0xA2, 0xE5, 0xEE}, {0xA2, 0xF1, 0xFC},
+      {0xA3, 0xA1, 0xFE}, {0xA4, 0xA1, 0xF3}, {0xA5, 0xA1, 0xF6}, {0xA6, 0xA1, 0xB8},
+      {0xA6, 0xC1, 0xD8}, {0xA7, 0xA1, 0xC1}, {0xA7, 0xD1, 0xF1}, {0xA8, 0xA1, 0xBA},
+      {0xA8, 0xC5, 0xE9}, {0xA9, 0xA4, 0xEF}};
+  for (const Cells& cells : symbols)
+    if (cells.lead == lead && trail >= cells.first && trail <= cells.last) return true;
+  return false;
+}
+
 Table makeTable() {
   Table table;
   std::map<char32_t, int> codes;  // how many codes decode to each character
   for (int lead = 0xA1; lead <= 0xF7; ++lead) {
     for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+      if (!inGb2312(lead, trail)) continue;
       // Middle dot and em dash: decoders differ (GB2312's U+30FB and U+2015).
       if (lead == 0xA1 && (trail == 0xA4 || trail == 0xAA)) continue;
       const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
       const std::string decoded = decodeGbk(pair);
       std::size_t at = 0;
       const char32_t point = decoded.empty() ? 0 : decodeUtf8(decoded, at);
-      // Not one character, or one of the private use area, where GB2312 has
-      // nothing and decoders put what they like.
-      if (point < 0x80 || at != decoded.size() || (point >= 0xE000 && point <= 0xF8FF)) continue;
+      if (point < 0x80 || at != decoded.size()) continue;  // not one character
       table[point] = std::string(pair, 2);
       ++codes[point];
     }

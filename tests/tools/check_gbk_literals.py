@@ -100,6 +100,7 @@ def main():
         refusals = {
             "a character outside GB2312 (the euro sign)": 'const char* a = "€";\n',
             "a character of GBK outside GB2312": 'int x;\nconst char* a = "丂";\n',
+            "a character GBK puts in a cell GB2312 leaves empty": 'const char* a = "ⅰ";\n',
             "a character literal": "int x;\nint y;\nchar c = '请';\n",
             "a raw string literal": 'int x;\nconst char* a = R"(请)";\n',
         }
