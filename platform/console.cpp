@@ -64,6 +64,15 @@ void deliverOutput() {
   checkOutput();
 }
 
+// Whatever way the program ends by exit() (an overflow's exit -1 too), what
+// it wrote gets through whatever stands before the terminal: the C library
+// flushes its streams only after the exit handlers, so this flushes first.
+// Nothing is left to report by then.
+void deliverAtExit() {
+  std::fflush(stdout);
+  os::drainTerminal();
+}
+
 [[noreturn]] void finish() {
   deliverOutput();
   std::exit(0);
@@ -326,6 +335,7 @@ void init(const char* program, const char* summary, int argc, char** argv) {
   onTerminal = os::stdoutIsTerminal();
   if (onTerminal) {
     os::setUpTerminal();
+    std::atexit(deliverAtExit);
   } else {
     // Scripts pipe in whole sessions; a larger buffer means fewer writes.
     static char buffer[1 << 16];

@@ -258,14 +258,6 @@ class TerminalConverter {
 // of a leak checker.
 TerminalConverter* converter;
 
-// Whatever way the program ends by exit() (an overflow's exit -1 too), the
-// terminal gets all it was written: the C library flushes its streams only
-// after these handlers, so this flushes first.
-void drainAtExit() {
-  std::fflush(stdout);
-  converter->drain();
-}
-
 // A terminal that reads UTF-8 shows the GBK messages converted. Where the
 // converter cannot be had, the terminal gets the GBK bytes.
 void showMessagesInUtf8() {
@@ -274,9 +266,7 @@ void showMessagesInUtf8() {
   if (!converter->start()) {
     delete converter;
     converter = nullptr;
-    return;
   }
-  std::atexit(drainAtExit);
 }
 
 }  // namespace

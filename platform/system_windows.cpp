@@ -9,7 +9,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
@@ -192,14 +191,6 @@ class ConsoleConverter {
 // converting when the process ends.
 ConsoleConverter* converter;
 
-// Whatever way the program ends by exit() (an overflow's exit -1 too), the
-// console gets all it was written: the C library flushes its streams only
-// after these handlers, so this flushes first.
-void drainAtExit() {
-  std::fflush(stdout);
-  converter->drain();
-}
-
 }  // namespace
 
 bool stdoutIsTerminal() {
@@ -212,9 +203,7 @@ void setUpTerminal() {
   if (!converter->start()) {
     delete converter;
     converter = nullptr;
-    return;
   }
-  std::atexit(drainAtExit);
 }
 
 int drainTerminal() { return converter != nullptr ? converter->drain() : 0; }
