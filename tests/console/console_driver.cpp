@@ -4,20 +4,26 @@
 // the console's code page before and after. Built with the tests, never
 // shipped.
 //
-//   console_driver REPORT INPUT [--ctrl-c MS | --kill MS] PROGRAM [ARGUMENT...]
+//   console_driver REPORT INPUT [--guard S] [--screen FILE [--kill | --ctrl-c]]
+//                  PROGRAM [ARGUMENT...]
 //
 // INPUT is a file of the keys to type, one byte a key (a newline is Enter,
-// 0x1A is Ctrl-Z). --ctrl-c sends Ctrl-C to the console after MS
-// milliseconds, --kill ends the program hard (TerminateProcess). REPORT
-// gets, in UTF-8:
+// 0x1A is Ctrl-Z). FILE holds, in UTF-8, the lines the screen is expected to
+// show. With --kill or --ctrl-c the driver waits until the program has read
+// every key typed and the screen shows those lines, then ends the program
+// hard (TerminateProcess) or sends the console Ctrl-C; otherwise it waits
+// for the program to end. No step waits for a time: S seconds (60 unless
+// given) only guard each wait against a hang. REPORT gets, in UTF-8:
 //
-//   exit: STATUS (or "none" when the program has not ended within 20 s)
+//   exit: STATUS (or "none" when the program has not ended within S seconds)
+//   waiting: WHAT (only when a wait for a state ran out)
 //   code page: BEFORE AFTER
 //   screen:
 //   LINE...
 //
 // with the screen's lines as the console holds them, trailing blanks and
-// trailing empty lines left out.
+// trailing empty lines left out: when the program was stopped, as it was
+// then.
 
 #include <windows.h>
 
@@ -87,6 +93,38 @@ std::vector<std::wstring> screen(HANDLE output) {
   return lines;
 }
 
+// The expected screen: the lines of a UTF-8 file.
+std::vector<std::wstring> expectedScreen(const wchar_t* path) {
+  const std::string text = readFile(path);
+  std::vector<std::wstring> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    const int size = static_cast<int>(end - start);
+    std::wstring line(static_cast<std::size_t>(size), L'\0');
+    if (size > 0) {
+      line.resize(static_cast<std::size_t>(
+          MultiByteToWideChar(CP_UTF8, 0, text.data() + start, size, &line[0], size)));
+    }
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+// Polls until done() holds or the program ends (true), or the guard runs
+// out (false).
+template <typename Condition>
+bool waitFor(HANDLE process, DWORD guardMs, Condition done) {
+  const ULONGLONG deadline = GetTickCount64() + guardMs;
+  while (!done()) {
+    if (WaitForSingleObject(process, 10) == WAIT_OBJECT_0) return true;
+    if (GetTickCount64() > deadline) return false;
+  }
+  return true;
+}
+
 // The command line of the program and its arguments, each quoted.
 std::wstring commandLine(int first, int argc, wchar_t** argv) {
   std::wstring line;
@@ -103,18 +141,33 @@ std::wstring commandLine(int first, int argc, wchar_t** argv) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 4) {
-    std::fprintf(stderr, "usage: console_driver REPORT INPUT [--ctrl-c MS | --kill MS] PROGRAM [ARGUMENT...]\n");
+    std::fprintf(stderr,
+                 "usage: console_driver REPORT INPUT [--guard S] [--screen FILE [--kill | --ctrl-c]] "
+                 "PROGRAM [ARGUMENT...]\n");
     return 2;
   }
   const wchar_t* report = argv[1];
   const std::string keys = readFile(argv[2]);
   int next = 3;
+  DWORD guardMs = 60000;
   const wchar_t* action = nullptr;
-  DWORD delay = 0;
-  if (std::wcscmp(argv[next], L"--ctrl-c") == 0 || std::wcscmp(argv[next], L"--kill") == 0) {
-    action = argv[next];
-    delay = static_cast<DWORD>(std::wcstoul(argv[next + 1], nullptr, 10));
-    next += 2;
+  std::vector<std::wstring> expected;
+  bool screenGiven = false;
+  for (; next + 1 < argc; ++next) {
+    if (std::wcscmp(argv[next], L"--guard") == 0) {
+      guardMs = static_cast<DWORD>(std::wcstoul(argv[++next], nullptr, 10)) * 1000;
+    } else if (std::wcscmp(argv[next], L"--screen") == 0) {
+      expected = expectedScreen(argv[++next]);
+      screenGiven = true;
+    } else if (std::wcscmp(argv[next], L"--kill") == 0 || std::wcscmp(argv[next], L"--ctrl-c") == 0) {
+      action = argv[next];
+    } else {
+      break;
+    }
+  }
+  if (action != nullptr && !screenGiven) {
+    std::fprintf(stderr, "console_driver: %ls needs --screen: the state to stop the program in\n", action);
+    return 2;
   }
   // Inherited by the program as its standard input and output.
   SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
@@ -144,28 +197,44 @@ int wmain(int argc, wchar_t** argv) {
   // program would inherit it).
   SetConsoleCtrlHandler(nullptr, TRUE);
   type(input, keys);
+
+  // A key is taken from the console's queue only by a read, so an empty
+  // queue means every key has been read; the screen then tells how far the
+  // program has gone with the last of them.
+  const char* waiting = nullptr;
+  std::vector<std::wstring> shown;
   if (action != nullptr) {
-    if (WaitForSingleObject(program.hProcess, delay) == WAIT_TIMEOUT) {
-      if (std::wcscmp(action, L"--kill") == 0)
-        TerminateProcess(program.hProcess, 9);
-      else
-        GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
-    }
+    const bool reached = waitFor(program.hProcess, guardMs, [&] {
+      DWORD queued = 0;
+      if (!GetNumberOfConsoleInputEvents(input, &queued) || queued != 0) return false;
+      shown = screen(output);
+      return shown == expected;
+    });
+    if (!reached)
+      waiting = "still waiting for the screen expected, with every key read";
+    else if (WaitForSingleObject(program.hProcess, 0) == WAIT_OBJECT_0)
+      shown = screen(output);  // it ended before it got there
+    else if (std::wcscmp(action, L"--kill") == 0)
+      TerminateProcess(program.hProcess, 9);
+    else
+      GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
   }
   DWORD status = 0;
-  const bool ended = WaitForSingleObject(program.hProcess, 20000) == WAIT_OBJECT_0;
+  const bool ended = waiting == nullptr && WaitForSingleObject(program.hProcess, guardMs) == WAIT_OBJECT_0;
   if (!ended) TerminateProcess(program.hProcess, 1);
   GetExitCodeProcess(program.hProcess, &status);
   const UINT after = GetConsoleOutputCP();
+  if (action == nullptr) shown = screen(output);
 
   FILE* out = _wfopen(report, L"wb");
   if (out == nullptr) return 2;
   if (ended)
     std::fprintf(out, "exit: %lu\n", status);
   else
-    std::fprintf(out, "exit: none (no end within 20 s)\n");
+    std::fprintf(out, "exit: none (no end within %lu s)\n", guardMs / 1000);
+  if (waiting != nullptr) std::fprintf(out, "waiting: %s\n", waiting);
   std::fprintf(out, "code page: %u %u\nscreen:\n", before, after);
-  for (const std::wstring& line : screen(output)) std::fprintf(out, "%s\n", utf8(line).c_str());
+  for (const std::wstring& line : shown) std::fprintf(out, "%s\n", utf8(line).c_str());
   std::fclose(out);
   return 0;
 }

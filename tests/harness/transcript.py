@@ -36,9 +36,12 @@ linked statically, --static), "needs: locale-database" one where a locale
 name must be unknown to the C library (skipped with --every-locale); "memory: N" lets the program obtain no more
 than N MiB, so that a large allocation fails; "errors:" is what standard
 error must hold (empty when not given; {program} is the program's name).
-Every run must end within the time limit. A case that needs what this
-system or build lacks (Linux's /proc, preloading, an address-space limit)
-is skipped, and the reason printed.
+No case decides by the clock: where a case needs the program in a state
+(waiting for input, its output out), the harness watches for that state
+through Linux's /proc, and the time limit only guards against a hang
+("still waiting for ..." or "no exit within N s"). A case that needs what
+this system or build lacks (/proc, preloading, an address-space limit) is
+skipped, and the reason printed.
 
 Every program runs with no locale set and no TERM (xterm on a terminal)
 unless "env:" sets variables, as in "env: LANG=C.UTF-8", or "unset:" names
@@ -52,22 +55,29 @@ reads UTF-8 must receive it.
 "full" is /dev/full, "closed" a closed descriptor, "gone" a pipe whose reader
 has gone while the program ignores SIGPIPE, "hung-up" (with "on: tty") a
 terminal that has gone before the program starts, while the program
-ignores SIGHUP. "input:" changes how the input comes: "endless"
-sends it again and again for as long as the program reads, which must then
-end within a few seconds; "late" sends each of its strings after a pause,
+ignores SIGHUP; "slow" (with "on: tty") is a terminal that takes the
+output a few kilobytes at a time, with a pause after each, and only while
+every thread of the program waits, so that whatever the program still
+holds when it ends is seen to be lost. "input:" changes how the input comes: "endless" sends it
+again and again for as long as the program reads, which must end all the
+same; "late" sends each of its strings once the program waits for it,
 through a pipe left in non-blocking mode; "directory" gives a directory as
 standard input; "hung-up" (with "on: tty") takes the terminal away once the
-first output has arrived, SIGHUP ignored; "held" sends it all at once through a pipe that stays open
-until the expected output has arrived, and "writes: N" is then the most
-write system calls the program may have made by that time.
+first output has arrived and the program waits to read, SIGHUP ignored;
+"idle" (with "on: tty") types it only once the program has waited at its
+first prompt, where it must use no processor time; "held" sends it all at
+once through a pipe that stays open until the expected output has arrived,
+and "writes: N" is then the most write system calls the program may have
+made by that time.
 
 "on: console" runs the case at a Windows console (Windows programs only,
 with --console-driver): the driver types the input into a real console and
 reads the screen back. "screen:" is then what the screen must show at the
 end (tabs at every eighth column, trailing blanks left out), and the
-console's code page must be what it was before; "stop: kill MS" ends the
-program hard after MS milliseconds, "stop: ctrl-c MS" sends it Ctrl-C;
-"exit: any" takes whatever status the system gives.
+console's code page must be what it was before. "stop: kill" ends the
+program hard, "stop: ctrl-c" sends it Ctrl-C, once it has read every typed
+key and the screen shows "screen:"; "exit: any" takes whatever status the
+system gives.
 
 With --windows the programs are Windows executables run through --wrapper
 (wine): their text-mode output ends lines in \\r\\n, and the cases that need
@@ -92,9 +102,15 @@ import time
 
 LINUX = sys.platform.startswith("linux")
 SKIPPED = 77  # the exit status when every case had to be skipped here
-TIME_LIMIT = 20.0  # seconds for one run by default; a hang fails instead of blocking ctest
-ENDLESS_TIME_LIMIT = 5.0  # seconds in which a program must end despite endless input
-LATE_INPUT_DELAY = 0.3  # seconds before "input: late" arrives
+# No verdict depends on how fast the machine is: the harness waits for the
+# state a case needs (the program asleep in its read, a screen showing what
+# is expected), and the time limit only guards against a hang, generously.
+TIME_LIMIT = 60.0  # seconds for one run by default; a hang fails instead of blocking ctest
+IDLE_WATCH = 0.5  # seconds for which a program waiting at a prompt is watched for work
+IDLE_TICKS = 2  # the most clock ticks of processor time it may use meanwhile
+SLOW_READ = 4096  # the bytes a slow terminal takes at a time,
+SLOW_PAUSE = 0.02  # and the seconds for which it then takes nothing
+TERMINAL_WAYS = {"hung-up", "slow", "idle"}  # what "output:" or "input:" a terminal case may have
 TERMINAL = "xterm"  # the TERM of a terminal case, unless it sets its own
 CLEAR = b"\x1b[H\x1b[2J"  # how that terminal is cleared
 TOKEN = re.compile(r'"((?:[^"\\]|\\.)*)"(?:\s*x(\d+))?|(\S+)')
@@ -245,10 +261,9 @@ def read_transcript(path):
                 raise TranscriptError(f"{where}: 'on' takes 'tty' or 'console'")
             case.tty, case.console = value == ["tty"], value == ["console"]
         elif key == "stop":
-            if len(value) != 1 or value[0].split()[0] not in ("kill", "ctrl-c"):
-                raise TranscriptError(f"{where}: 'stop' takes 'kill MS' or 'ctrl-c MS'")
-            action, milliseconds = value[0].split()
-            case.stop = (f"--{action}", milliseconds)
+            if value not in (["kill"], ["ctrl-c"]):
+                raise TranscriptError(f"{where}: 'stop' takes 'kill' or 'ctrl-c'")
+            case.stop = value[0]
         elif key == "screen":
             case.screen = parse_strings(" ".join(value), where)
         elif key == "memory":
@@ -274,12 +289,13 @@ def read_transcript(path):
         elif key == "errors":
             case.errors = parse_strings(" ".join(value), where)
         elif key == "output":
-            if value not in (["full"], ["closed"], ["gone"], ["hung-up"]):
-                raise TranscriptError(f"{where}: 'output' takes 'full', 'closed', 'gone' or 'hung-up'")
+            if value not in (["full"], ["closed"], ["gone"], ["hung-up"], ["slow"]):
+                raise TranscriptError(f"{where}: 'output' takes 'full', 'closed', 'gone', 'hung-up' or 'slow'")
             case.redirect = value[0]
         elif key == "input":
-            if value not in (["endless"], ["late"], ["directory"], ["held"], ["hung-up"]):
-                raise TranscriptError(f"{where}: 'input' takes 'endless', 'late', 'directory', 'held' or 'hung-up'")
+            if value not in (["endless"], ["late"], ["directory"], ["held"], ["hung-up"], ["idle"]):
+                raise TranscriptError(
+                    f"{where}: 'input' takes 'endless', 'late', 'directory', 'held', 'hung-up' or 'idle'")
             case.feed = value[0]
         else:
             raise TranscriptError(f"{where}: unknown field '{key}'")
@@ -288,11 +304,14 @@ def read_transcript(path):
     for case in cases:
         if case.exit is None:
             raise TranscriptError(f"{case.where}: case '{case.name}' has no 'exit:'")
-        if case.redirect and case.output:
+        if case.redirect not in (None, "slow") and case.output:
             raise TranscriptError(f"{case.where}: output that goes elsewhere cannot be expected")
-        hung_up = "hung-up" in (case.redirect, case.feed)
-        if case.tty and (case.redirect or case.feed) and not hung_up or hung_up and not case.tty:
-            raise TranscriptError(f"{case.where}: a terminal can only hang up, and only a terminal can")
+        ways = {case.redirect, case.feed} - {None}
+        if case.tty and (ways - TERMINAL_WAYS or len(ways) > 1) or ways & TERMINAL_WAYS and not case.tty:
+            raise TranscriptError(f"{case.where}: a terminal goes with one of {', '.join(sorted(TERMINAL_WAYS))},"
+                                  " and they with a terminal")
+        if case.stop is not None and not (case.console and case.screen is not None):
+            raise TranscriptError(f"{case.where}: 'stop' goes with 'on: console' and a 'screen:'")
         if (case.writes is None) != (case.feed != "held"):
             raise TranscriptError(f"{case.where}: 'writes' goes with 'input: held'")
         if case.dialog is not None:
@@ -331,39 +350,51 @@ class Runner:
         self.sanitized, self.windows, self.static, self.time_limit = sanitized, windows, static, time_limit
         self.places = {"{test-libs}": test_libs or "", "{terminfo}": terminfo}
 
-    def console(self, program, case, keys):
+    def console(self, program, case, keys, screen):
         """Runs on a Windows console through the console driver, under
         script, so that wine gives the driver a console. The screen's
         lines, the exit status and the code page before and after, or a
-        string that says what went wrong."""
+        string that says what went wrong. The driver waits for states, never
+        for a time: for the screen expected, with every key read, before
+        it stops the program; for the program's end otherwise."""
         def windows_path(path):
             return "Z:" + os.path.abspath(path).replace("/", "\\")
 
+        guard = round(self.time_limit)
         with tempfile.TemporaryDirectory() as folder:
             typed, report = os.path.join(folder, "keys"), os.path.join(folder, "report")
+            expected = os.path.join(folder, "screen")
             with open(typed, "wb") as f:
                 f.write(keys)
-            command = [self.console_driver, windows_path(report), windows_path(typed)]
-            command += list(case.stop or ())
+            command = [self.console_driver, windows_path(report), windows_path(typed), "--guard", str(guard)]
+            if screen is not None:
+                with open(expected, "w", encoding="utf-8") as f:
+                    f.writelines(line + "\n" for line in screen)
+                command += ["--screen", windows_path(expected)]
+            if case.stop:
+                command += [f"--{case.stop}"]
             command += [windows_path(os.path.join(self.bin_dir, program + self.suffix))] + case.argv
             line = " ".join(shlex.quote(word) for word in self.wrapper + command)
-            try:
+            try:  # wine's own start, then the driver's two waits
                 subprocess.run(["script", "-qec", line, "/dev/null"], stdin=subprocess.DEVNULL,
-                               capture_output=True, timeout=self.time_limit * 2,
+                               capture_output=True, timeout=guard * 3,
                                env=dict(self.environment(case), WINEDEBUG="-all"))
             except subprocess.TimeoutExpired:
-                return "no report within the time limit"
+                return f"no report from the console driver within {guard * 3} s"
             try:
                 with open(report, encoding="utf-8") as f:
                     text = f.read()
             except OSError:
                 return "the console driver wrote no report"
-        head, _, screen = text.partition("screen:\n")
+        head, _, shown = text.partition("screen:\n")
         fields = dict(line.split(": ", 1) for line in head.splitlines())
+        if "waiting" in fields:
+            lines = "\n".join(f"      |{line}" for line in shown.splitlines())
+            return f"{fields['waiting']}; the screen shows:\n{lines}"
         before, after = fields["code page"].split()
         if not fields["exit"].isdigit():
             return f"exit {fields['exit']}"
-        return screen.splitlines(), int(fields["exit"]), before, after
+        return shown.splitlines(), int(fields["exit"]), before, after
 
     def command(self, program, case):
         return self.wrapper + [os.path.join(self.bin_dir, program + self.suffix)] + case.argv
@@ -407,7 +438,8 @@ class Runner:
 
     def redirected(self, program, case, data):
         """Runs with standard output elsewhere, or with endless input (data is
-        bytes) or late input (data is a list of the pieces to send apart)."""
+        bytes) or late input (data is a list of pieces, each sent once the
+        program waits for it)."""
         if case.redirect == "full":
             stdout = os.open("/dev/full", os.O_WRONLY)
         elif case.redirect == "gone":
@@ -431,13 +463,16 @@ class Runner:
         else:
             child_input = child.stdin
 
+        late_failure = []
+
         def feed():
             if child_input is None:
                 return
             try:
                 if case.feed == "late":
+                    # Each piece comes only once the program waits for it.
                     for piece in data:
-                        time.sleep(LATE_INPUT_DELAY)
+                        wait_until(reading, child.pid, "the program to wait for input", deadline)
                         child_input.write(piece)
                         child_input.flush()
                     child_input.close()
@@ -446,6 +481,9 @@ class Runner:
                 while case.feed == "endless" and data:
                     child_input.write(data)
                 child_input.close()
+            except StillWaiting as waiting:
+                late_failure.append(str(waiting))
+                child.kill()
             except (BrokenPipeError, ValueError, OSError):
                 pass
 
@@ -454,23 +492,23 @@ class Runner:
         def collect(name, stream):
             collected[name] = stream.read()
 
-        threads = [threading.Thread(target=feed, daemon=True),
+        deadline = time.monotonic() + self.time_limit
+        workers = [threading.Thread(target=feed, daemon=True),
                    threading.Thread(target=collect, args=("errors", child.stderr), daemon=True)]
         if child.stdout:
-            threads.append(threading.Thread(target=collect, args=("out", child.stdout), daemon=True))
-        for thread in threads:
-            thread.start()
-        limit = ENDLESS_TIME_LIMIT if case.feed == "endless" else self.time_limit
+            workers.append(threading.Thread(target=collect, args=("out", child.stdout), daemon=True))
+        for worker in workers:
+            worker.start()
         try:
-            status = child.wait(timeout=limit)
+            status = child.wait(timeout=self.time_limit)
         except subprocess.TimeoutExpired:
             child.kill()
             child.wait()
-            status = f"no exit within {limit:g} s"
-        for thread in threads[1:]:
-            thread.join()
+            status = f"no exit within {self.time_limit:g} s"
+        for worker in workers[1:]:
+            worker.join()
         out, errors = collected.get("out", b""), collected["errors"]
-        return out, errors, status
+        return out, errors, late_failure[0] if late_failure else status
 
     def held(self, program, case, data, expected):
         """Sends all of data at once and keeps the pipe open until the expected
@@ -481,17 +519,26 @@ class Runner:
             self.command(program, case), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.preparation(case))
         threading.Thread(target=lambda: (child.stdin.write(data), child.stdin.flush()), daemon=True).start()
-        seen = read_until(child.stdout, b"", len(expected), time.monotonic() + self.time_limit)
+        failure = None
+        try:
+            seen = read_until(child.stdout, b"", len(expected), time.monotonic() + self.time_limit)
+        except StillWaiting as waiting:
+            seen, failure = waiting.seen, str(waiting)
         with open(f"/proc/{child.pid}/io") as io:
             writes = int(next(line for line in io if line.startswith("syscw:")).split()[1])
-        try:  # closes the input first
+        rest, errors, status = self.finish(child)
+        return seen + rest, errors, failure or status, writes
+
+    def finish(self, child):
+        """Closes the program's input and waits for its end: the rest of its
+        output, its standard error and its status (or why there is none)."""
+        try:
             rest, errors = child.communicate(timeout=self.time_limit)
-            status = child.returncode
+            return rest or b"", errors, child.returncode
         except subprocess.TimeoutExpired:
             child.kill()
             rest, errors = child.communicate()
-            status = "no exit within the time limit"
-        return seen + rest, errors, status, writes
+            return rest or b"", errors, f"no exit within {self.time_limit:g} s"
 
     def batch(self, program, case, data):
         try:
@@ -499,14 +546,17 @@ class Runner:
                 self.command(program, case), input=data, capture_output=True, timeout=self.time_limit,
                 env=self.environment(case), preexec_fn=self.preparation(case))
         except subprocess.TimeoutExpired as timeout:
-            return timeout.stdout or b"", timeout.stderr or b"", "no exit within the time limit"
+            return timeout.stdout or b"", timeout.stderr or b"", f"no exit within {self.time_limit:g} s"
         return done.stdout, done.stderr, done.returncode
 
     def lockstep(self, program, case, steps):
-        """Sends each input only once the output expected before it has arrived."""
+        """Sends each input only once the output expected before it has
+        arrived. Where the program can be watched, it fails as soon as the
+        program waits for input without having delivered that output."""
         child = subprocess.Popen(
             self.command(program, case), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.preparation(case))
+        waits = (lambda: reading(child.pid)) if LINUX and not self.windows else None
         seen, wanted, failure = b"", b"", None
         try:
             for direction, data in steps:
@@ -515,22 +565,16 @@ class Runner:
                     child.stdin.flush()
                     continue
                 wanted += data
-                seen = read_until(child.stdout, seen, len(wanted), time.monotonic() + self.time_limit / 4)
+                seen = read_until(child.stdout, seen, len(wanted), time.monotonic() + self.time_limit, waits)
                 if not seen.startswith(wanted):
-                    failure = "output expected before the next input did not arrive while the program waited"
+                    failure = "the program waited for input before the output expected by then had arrived"
                     break
-            rest, errors = child.communicate(timeout=self.time_limit)
-            seen += rest
-            status = child.returncode
-        except subprocess.TimeoutExpired:
-            child.kill()
-            rest, errors = child.communicate()
-            seen, status = seen + rest, "no exit within the time limit"
+        except StillWaiting as waiting:
+            seen, failure = waiting.seen, str(waiting)
         if failure:
             child.kill()
-            child.wait()
-            return seen, errors, failure
-        return seen, errors, status
+        rest, errors, status = self.finish(child)
+        return seen + rest, errors, failure or status
 
     def terminal(self, program, case, data):
         """Runs on a pseudo-terminal that does not echo; stderr stays a pipe."""
@@ -546,62 +590,128 @@ class Runner:
             self.command(program, case), stdin=slave, stdout=slave, stderr=subprocess.PIPE,
             env=self.environment(case), preexec_fn=self.preparation(case))
         os.close(slave)
-        seen, pending = b"", data
+        seen, pending, failure = b"", data, None
         deadline = time.monotonic() + self.time_limit
-        while time.monotonic() < deadline and not (seen and case.feed == "hung-up"):
-            if case.redirect == "hung-up":
-                break
-            ready, writable, _ = select.select([master], [master] if pending else [], [], 0.05)
-            if writable:
-                pending = pending[os.write(master, pending[:256]):]
-            if ready:
-                try:
-                    chunk = os.read(master, 65536)
-                except OSError:  # the terminal is closed once the program has ended
-                    chunk = b""
-                if not chunk:
-                    break
-                seen += chunk
-        if case.feed == "hung-up":
-            # The terminal goes away while the program waits to read: once
-            # its output is out, the read is the only place where it sleeps.
-            wait_until_asleep(child.pid, deadline)
-        os.close(master)
         try:
-            errors = child.communicate(timeout=self.time_limit)[1]
-            status = child.returncode
-        except subprocess.TimeoutExpired:
+            if case.feed == "idle":
+                failure = self.idle_at_prompt(child.pid, deadline)
+            while not failure and case.redirect != "hung-up" and not (seen and case.feed == "hung-up"):
+                if time.monotonic() > deadline:
+                    raise StillWaiting("still waiting for the program to end")
+                ready, writable, _ = select.select([master], [master] if pending else [], [], 0.05)
+                if writable:
+                    pending = pending[os.write(master, pending[:256]):]
+                if ready and case.redirect == "slow" and not stopped(child.pid):
+                    # A slow terminal takes a little output only while the
+                    # program cannot go on writing: every thread of it waits.
+                    time.sleep(0.001)
+                    continue
+                if ready:
+                    try:
+                        chunk = os.read(master, SLOW_READ if case.redirect == "slow" else 65536)
+                    except OSError:  # the terminal is closed once the program has ended
+                        chunk = b""
+                    if not chunk:
+                        break
+                    seen += chunk
+                    if case.redirect == "slow":
+                        time.sleep(SLOW_PAUSE)
+            if case.feed == "hung-up":
+                # The terminal goes away while the program waits to read.
+                wait_until(reading, child.pid, "the program to wait for input", deadline)
+        except StillWaiting as waiting:
+            failure = str(waiting)
+        if failure:
             child.kill()
-            errors, status = child.communicate()[1], "no exit within the time limit"
-        return seen, errors, status
+        os.close(master)
+        _, errors, status = self.finish(child)
+        return seen, errors, failure or status
+
+    def idle_at_prompt(self, pid, deadline):
+        """Watches a program that waits at its first prompt: it must use no
+        processor time (a few clock ticks at most) while nothing is typed.
+        None, or what it did instead."""
+        wait_until(reading, pid, "the program to wait for input", deadline)
+        before = processor_ticks(pid)
+        time.sleep(IDLE_WATCH)
+        used = processor_ticks(pid) - before
+        if used > IDLE_TICKS:
+            return f"used {used} clock ticks of processor time in {IDLE_WATCH:g} s while it waited at its prompt"
+        return None
 
 
-def read_until(stream, seen, length, deadline):
-    """Reads on from stream after seen until length bytes have come, the
-    stream has ended or the deadline has passed."""
-    while len(seen) < length and time.monotonic() < deadline:
-        ready, _, _ = select.select([stream], [], [], 0.05)
+def read_until(stream, seen, length, deadline, waits=None):
+    """Reads on from stream after seen until length bytes have come or the
+    stream has ended; or, where waits() tells that the program waits for
+    input, until what it wrote before it began to wait has been read.
+    StillWaiting, with what had come, when the deadline passes first."""
+    while len(seen) < length:
+        ready, _, _ = select.select([stream], [], [], 0.01)
+        if not ready and waits is not None and waits():
+            # All it wrote before it began to wait is in the pipe by now.
+            ready, _, _ = select.select([stream], [], [], 0)
+            if not ready:
+                break
         if ready:
             chunk = os.read(stream.fileno(), 65536)
             if not chunk:
                 break
             seen += chunk
+        elif time.monotonic() > deadline:
+            waiting = StillWaiting(f"still waiting for output after {len(seen)} bytes")
+            waiting.seen = seen
+            raise waiting
     return seen
 
 
-def wait_until_asleep(pid, deadline):
-    """Waits until the program's main thread sleeps, and not on a lock: the
-    wait for a terminal's converter thread to deliver is no read. Where it
-    waits is read first: a thread that runs has none ("0"), and once it is a
-    read, the thread stays there."""
-    while time.monotonic() < deadline:
-        with open(f"/proc/{pid}/wchan") as f:
-            waits_in = f.read().strip()
-        with open(f"/proc/{pid}/stat") as f:
-            asleep = f.read().rpartition(")")[2].split()[0] == "S"
-        if asleep and waits_in not in ("", "0") and "futex" not in waits_in:
-            return
-        time.sleep(0.01)
+class StillWaiting(Exception):
+    """The guard against a hang ran out while the harness waited for a state."""
+
+
+def threads(pid):
+    """(state, where it sleeps, clock ticks used) of each of the program's
+    threads, from /proc; a thread that ends meanwhile is left out."""
+    found = []
+    for task in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{task}/stat") as f:
+                fields = f.read().rpartition(")")[2].split()
+            with open(f"/proc/{pid}/task/{task}/wchan") as f:
+                waits_in = f.read().strip()
+        except OSError:
+            continue
+        found.append((fields[0], waits_in, int(fields[11]) + int(fields[12])))  # state, utime + stime
+    return found
+
+
+def reading(pid):
+    """Whether the program's main thread sleeps in a read (or a poll for
+    input): not on a lock (the wait for a terminal's converter thread to
+    deliver is no read), nor in a write. Where it sleeps is read first: a
+    thread that runs has none ("0"), and once it waits for input, the
+    thread stays there."""
+    with open(f"/proc/{pid}/wchan") as f:
+        waits_in = f.read().strip()
+    with open(f"/proc/{pid}/stat") as f:
+        asleep = f.read().rpartition(")")[2].split()[0] == "S"
+    return asleep and waits_in not in ("", "0") and "futex" not in waits_in and "write" not in waits_in
+
+
+def stopped(pid):
+    """Whether none of the program's threads runs or is about to: each
+    sleeps, or the program has ended."""
+    return all(state != "R" for state, _, _ in threads(pid))
+
+
+def wait_until(condition, pid, what, deadline):
+    while not condition(pid):
+        if time.monotonic() > deadline:
+            raise StillWaiting(f"still waiting for {what}")
+        time.sleep(0.002)
+
+
+def processor_ticks(pid):
+    return sum(ticks for _, _, ticks in threads(pid))
 
 
 # What a sanitized program writes when it refuses an allocation over the limit
@@ -669,7 +779,7 @@ def skip_reason(runner, case):
         return "the C library takes every locale name for a locale of its own"
     if case.memory is not None and not LINUX:
         return "limits the address space, which only Linux enforces"
-    if case.feed in ("held", "hung-up") and not LINUX:
+    if ({case.feed, case.redirect} & {"held", "hung-up", "late", "idle", "slow"}) and not LINUX:
         return "watches the program through /proc: Linux only"
     return None
 
@@ -695,9 +805,9 @@ def run_case(runner, definitions, program, case):
     case.argv = [os.fsdecode(render.strings([arg])) for arg in case.args]  # for this program
     if case.console:
         screen = None if case.screen is None else screen_lines(render.strings(case.screen))
-        return check_console(case.name, screen, case.exit, runner.console(program, case, typed))
+        return check_console(case.name, screen, case.exit, runner.console(program, case, typed, screen))
     if case.tty:
-        seen = None if case.redirect or case.feed else expected
+        seen = None if "hung-up" in (case.redirect, case.feed) else expected
         return check(f"{case.name} [terminal]", seen, errors, case.exit, runner.terminal(program, case, typed))
     if case.feed == "held":
         return check(case.name, expected, errors, case.exit, runner.held(program, case, typed, expected),

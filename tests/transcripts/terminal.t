@@ -229,6 +229,34 @@ in:   "3\n\n" "\x04"
 out:  "{menu}" x2 "\n"
 exit: 0
 
+# What the converter between the program and a UTF-8 terminal holds is
+# delivered before the program ends, however slowly the terminal reads,
+# and it costs no processor time while the program waits.
+
+case: a terminal that reads slowly gets all of a long session, up to the overflow that ends it
+on:   tty
+output: slow
+shown: utf-8
+in:   "3\n\n" x400 "2\n\n" "{push}\n"
+out:  "{menu}" x401 "{copied}" "{menu}"
+exit: 255
+
+case: a terminal that reads slowly gets all of a long session, up to the end of input
+on:   tty
+output: slow
+shown: utf-8
+in:   "3\n\n" x400 "\x04"
+out:  "{menu}" x401 "\n"
+exit: 0
+
+case: a program waiting at its prompt uses no processor time
+on:   tty
+input: idle
+shown: utf-8
+in:   "0\n"
+out:  "{menu}"
+exit: 0
+
 case: a UTF-8 terminal that takes no more output is a write error, found through the converter
 on:   tty
 env:  LD_PRELOAD={test-libs}/failing_write.so
