@@ -138,16 +138,17 @@ bool isUtf8(const std::string& charset) {
 // the C or POSIX locale, are a system nobody configured, whose terminal reads
 // UTF-8 nearly always. A name that spells its character set is taken at its
 // word, installed or not (some C libraries answer UTF-8 for any name); one
-// that does not is asked of the installed locale, and is not UTF-8 where
-// none is installed. Asked without setting the program's own locale, which
-// stays "C" for the number reads.
+// that does not is asked of the installed locale. Where none is installed,
+// the system runs programs in the C locale, and so it is read as C.
+// Asked without setting the program's own locale, which stays "C" for the
+// number reads.
 bool terminalReadsUtf8() {
   const char* name = localeName();
   if (name == nullptr || std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0)
     return true;
   const std::string spelled = charsetInName(name);
   if (!spelled.empty()) return isUtf8(spelled);
-  bool utf8 = false;
+  bool utf8 = true;
   if (locale_t named = newlocale(LC_CTYPE_MASK, name, locale_t{})) {
     utf8 = isUtf8(nl_langinfo_l(CODESET, named));
     freelocale(named);

@@ -32,8 +32,7 @@ each; "on: tty" runs the case on a pseudo-terminal (the terminal
 turns each \\n into \\r\\n) whose TERM is xterm, which {clear} is for unless
 "clear:" gives the case's own clearing; "needs: terminfo" marks a case
 whose clearing only the terminfo library can give (skipped for programs
-linked statically, --static), "needs: locale-database" one where a locale
-name must be unknown to the C library (skipped with --every-locale); "memory: N" lets the program obtain no more
+linked statically, --static); "memory: N" lets the program obtain no more
 than N MiB, so that a large allocation fails; "errors:" is what standard
 error must hold (empty when not given; {program} is the program's name).
 No case decides by the clock: where a case needs the program in a state
@@ -279,8 +278,8 @@ def read_transcript(path):
         elif key == "writes":
             case.writes = int(" ".join(value))
         elif key == "needs":
-            if value not in (["terminfo"], ["locale-database"]):
-                raise TranscriptError(f"{where}: 'needs' takes 'terminfo' or 'locale-database'")
+            if value != ["terminfo"]:
+                raise TranscriptError(f"{where}: 'needs' takes 'terminfo'")
             case.needs = value
         elif key == "shown":
             if value != ["utf-8"]:
@@ -342,11 +341,10 @@ def difference(expected, actual):
 
 
 class Runner:
-    def __init__(self, bin_dir, wrapper, suffix, sanitized, windows, static, every_locale, time_limit,
+    def __init__(self, bin_dir, wrapper, suffix, sanitized, windows, static, time_limit,
                  test_libs, terminfo, console_driver):
         self.bin_dir, self.wrapper, self.suffix = bin_dir, wrapper, suffix
         self.console_driver = console_driver
-        self.every_locale = every_locale
         self.sanitized, self.windows, self.static, self.time_limit = sanitized, windows, static, time_limit
         self.places = {"{test-libs}": test_libs or "", "{terminfo}": terminfo}
 
@@ -775,8 +773,6 @@ def skip_reason(runner, case):
         return "preloads a library: Linux and programs linked dynamically only"
     if "terminfo" in case.needs and runner.static:
         return "a statically linked program cannot load the terminfo library"
-    if "locale-database" in case.needs and runner.every_locale:
-        return "the C library takes every locale name for a locale of its own"
     if case.memory is not None and not LINUX:
         return "limits the address space, which only Linux enforces"
     if ({case.feed, case.redirect} & {"held", "hung-up", "late", "idle", "slow"}) and not LINUX:
@@ -833,8 +829,6 @@ def main():
     parser.add_argument("--sanitized", action="store_true", help="the programs are built with sanitizers")
     parser.add_argument("--windows", action="store_true", help="the programs are Windows executables")
     parser.add_argument("--console-driver", help="the driver that runs a Windows program on a console")
-    parser.add_argument("--every-locale", action="store_true",
-                        help="the programs' C library takes any locale name for a locale of its own")
     parser.add_argument("--static", action="store_true",
                         help="the programs are linked statically: no library is preloaded or loaded")
     parser.add_argument("--time-limit", type=float, default=TIME_LIMIT, help="seconds for one run")
@@ -846,7 +840,7 @@ def main():
 
     with tempfile.TemporaryDirectory() as terminfo:
         runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows,
-                        args.static, args.every_locale, args.time_limit, args.test_libs, terminfo,
+                        args.static, args.time_limit, args.test_libs, terminfo,
                         args.console_driver)
         defined = {name: [(text, 1)] for name, _, text in (d.partition("=") for d in args.define)}
         passed, failed, skipped = run_files(runner, args.transcripts, args.program, terminfo, defined)

@@ -168,10 +168,10 @@ in:   "0\n"
 out:  "{menu}"
 exit: 0
 
-case: a locale that is not installed and names no character set gets GBK
-needs: locale-database
+case: a locale that is not installed and names no character set reads as C: UTF-8
 on:   tty
-env:  LANG=xx_XX
+env:  LANG=en_XX
+shown: utf-8
 in:   "0\n"
 out:  "{menu}"
 exit: 0
