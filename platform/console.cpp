@@ -15,11 +15,8 @@
 #include <streambuf>
 #include <string>
 
+#include "platform/pass.h"
 #include "platform/system.h"
-
-#ifdef __GLIBC__
-#include <stdio_ext.h>
-#endif
 
 // The messages are GBK bytes: the build compiles each source from a copy
 // whose literals hold GBK escapes, where this character takes two bytes
@@ -30,6 +27,10 @@ static_assert(sizeof("请") == 3, "string literals must be compiled to GBK");
 
 namespace console {
 namespace {
+
+// The choice that an entry which is not a number gives: outside every menu,
+// so the pass does nothing.
+constexpr int kNotANumber = -1;
 
 const char* programName = "";
 bool onTerminal = false;
@@ -341,11 +342,7 @@ void init(const char* program, const char* summary, int argc, char** argv) {
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
   }
-#ifdef __GLIBC__
-  // One thread: every character need not take the stream's lock.
-  __fsetlocking(stdin, FSETLOCKING_BYCALLER);
-  __fsetlocking(stdout, FSETLOCKING_BYCALLER);
-#endif
+  os::useStreamsWithoutLocks();
 }
 
 void runMenu(Via via, void (*show)(), void (*act)(int choice, int pass)) {
@@ -361,9 +358,5 @@ void runMenu(Via via, void (*show)(), void (*act)(int choice, int pass)) {
 }
 
 bool readNumber(int& value) { return readInt(Via::stream, value); }
-
-// Through unsigned arithmetic, whose wrap is defined; the conversion back to
-// int keeps the two's-complement bits.
-int nextPass(int pass) { return static_cast<int>(static_cast<unsigned>(pass) + 1u); }
 
 }  // namespace console

@@ -38,10 +38,6 @@ void init(const char* program, const char* summary, int argc, char** argv);
 // Which standard facility reads a number: scanf("%d") or std::cin >> int.
 enum class Via { stdio, stream };
 
-// The choice that an entry which is not a number gives: outside every menu, so
-// the pass does nothing.
-constexpr int kNotANumber = -1;
-
 // Runs the menu until choice 0 or the end of input, then ends the program
 // with status 0 (after a newline on a terminal, at the end of input, so that
 // the shell's prompt starts a line). Each pass, numbered 1, 2, ...: clears the screen, calls
@@ -54,10 +50,6 @@ constexpr int kNotANumber = -1;
 // then discards one character. False when the entry is not a number: the
 // caller abandons the choice.
 bool readNumber(int& value);
-
-// The number of the pass after pass: one more, where the pass after
-// 2147483647 is -2147483648, as a 32-bit counter wraps.
-int nextPass(int pass);
 
 }  // namespace console
 

@@ -25,6 +25,11 @@ void clearTerminal();
 // stands between them. 0, or the reason it could not all be delivered.
 int drainTerminal();
 
+// Tells the C library, where it can be told, that only the program's main
+// thread uses standard input and output, so that a character read or
+// written need not take the stream's lock.
+void useStreamsWithoutLocks();
+
 // Whether a read of standard input can be answered without waiting.
 bool inputIsWaiting();
 

@@ -8,7 +8,7 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <poll.h>
-#ifdef HAVE_FREADAHEAD
+#if defined(HAVE_FREADAHEAD) || defined(__GLIBC__)
 #include <stdio_ext.h>
 #endif
 #include <strings.h>
@@ -282,6 +282,14 @@ void setUpTerminal() {
 void clearTerminal() { std::fputs(clearing.c_str(), stdout); }
 
 int drainTerminal() { return converter != nullptr ? converter->drain() : 0; }
+
+void useStreamsWithoutLocks() {
+#ifdef __GLIBC__
+  // The converter thread never touches the streams, only descriptors.
+  __fsetlocking(stdin, FSETLOCKING_BYCALLER);
+  __fsetlocking(stdout, FSETLOCKING_BYCALLER);
+#endif
+}
 
 namespace {
 

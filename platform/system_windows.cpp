@@ -241,6 +241,9 @@ bool inputIsWaiting() {
   }
 }
 
+// The C runtime offers no switch for a whole stream.
+void useStreamsWithoutLocks() {}
+
 // Standard input is never non-blocking here: a read waits by itself, and
 // any error is a real one.
 bool waitedForLateInput(int) { return false; }

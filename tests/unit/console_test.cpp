@@ -3,8 +3,8 @@
 // transcripts. This file is compiled as the programs are, so its narrow
 // literals are GBK bytes.
 
-#include "platform/console.h"
 #include "platform/gbk.h"
+#include "platform/pass.h"
 
 #include <gtest/gtest.h>
 
