@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <system_error>
@@ -156,6 +157,25 @@ bool terminalReadsUtf8() {
   return utf8;
 }
 
+// A descriptor that closes itself.
+class Descriptor {
+ public:
+  Descriptor() = default;
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() { reset(-1); }
+
+  void reset(int fd) {
+    if (fd_ >= 0) close(fd_);
+    fd_ = fd;
+  }
+  int get() const { return fd_; }
+  explicit operator bool() const { return fd_ >= 0; }
+
+ private:
+  int fd_ = -1;
+};
+
 // Between standard output and a terminal that reads UTF-8: descriptor 1
 // becomes a pipe, and a thread converts what comes out of it and writes it
 // to the terminal. Every way of writing to standard output (printf, puts,
@@ -163,38 +183,32 @@ bool terminalReadsUtf8() {
 // drain() waits until what has been written so far is on the terminal.
 class TerminalConverter {
  public:
-  // Puts the converter in place; false (and nothing changed) where a pipe,
-  // a thread or the converter itself cannot be had.
+  // Puts the converter in place; false, with nothing changed, where a pipe,
+  // a thread or the converter itself cannot be had. The converter owns
+  // each piece from the moment it is had, so one that cannot start is
+  // simply deleted.
   bool start() {
-    terminal_ = fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
-    if (terminal_ < 0) return false;
-    converter_ = new GbkToUtf8(terminal_);
+    terminal_.reset(fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3));
+    if (!terminal_) return false;
+    converter_ = std::make_unique<GbkToUtf8>(terminal_.get());
     int data[2];
-    if (converter_->ok() && pipe(data) == 0) {
-      if (pipe(wake_) == 0) {
-        fcntl(data[0], F_SETFD, FD_CLOEXEC);
-        fcntl(data[0], F_SETFL, O_NONBLOCK);
-        fcntl(wake_[0], F_SETFD, FD_CLOEXEC);
-        fcntl(wake_[0], F_SETFL, O_NONBLOCK);
-        fcntl(wake_[1], F_SETFD, FD_CLOEXEC);
-        data_ = data[0];
-        try {
-          std::thread(&TerminalConverter::run, this).detach();
-          dup2(data[1], STDOUT_FILENO);
-          close(data[1]);
-          return true;
-        } catch (const std::system_error&) {
-          close(wake_[0]);
-          close(wake_[1]);
-        }
-      }
-      close(data[0]);
-      close(data[1]);
+    int wake[2];
+    if (!converter_->ok() || pipe(data) != 0) return false;
+    Descriptor writer;  // becomes standard output
+    data_.reset(data[0]);
+    writer.reset(data[1]);
+    if (pipe(wake) != 0) return false;
+    wakeReader_.reset(wake[0]);
+    wakeWriter_.reset(wake[1]);
+    for (const int fd : {data_.get(), wakeReader_.get(), wakeWriter_.get()}) fcntl(fd, F_SETFD, FD_CLOEXEC);
+    for (const int fd : {data_.get(), wakeReader_.get()}) fcntl(fd, F_SETFL, O_NONBLOCK);
+    try {
+      std::thread(&TerminalConverter::run, this).detach();
+    } catch (const std::system_error&) {
+      return false;
     }
-    delete converter_;
-    converter_ = nullptr;
-    close(terminal_);
-    return false;
+    dup2(writer.get(), STDOUT_FILENO);
+    return true;
   }
 
   // Waits until the thread has converted and written everything that is in
@@ -203,7 +217,7 @@ class TerminalConverter {
   int drain() {
     std::unique_lock<std::mutex> lock(mutex_);
     const unsigned long long asked = ++asked_;
-    while (write(wake_[1], "", 1) < 0 && errno == EINTR) {
+    while (write(wakeWriter_.get(), "", 1) < 0 && errno == EINTR) {
     }
     drained_.wait(lock, [&] { return done_ >= asked; });
     return error_;
@@ -215,7 +229,7 @@ class TerminalConverter {
   bool convertWhatIsThere() {
     char buffer[4096];
     for (;;) {
-      const ssize_t got = read(data_, buffer, sizeof buffer);
+      const ssize_t got = read(data_.get(), buffer, sizeof buffer);
       if (got == 0) return false;
       if (got < 0) return errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK;
       if (error_ == 0 && !converter_->write(buffer, static_cast<std::size_t>(got))) {
@@ -227,7 +241,7 @@ class TerminalConverter {
   }
 
   void run() {
-    pollfd ready[2] = {{data_, POLLIN, 0}, {wake_[0], POLLIN, 0}};
+    pollfd ready[2] = {{data_.get(), POLLIN, 0}, {wakeReader_.get(), POLLIN, 0}};
     for (;;) {
       if (poll(ready, 2, -1) < 0) continue;  // EINTR
       if (!convertWhatIsThere()) return;
@@ -236,17 +250,18 @@ class TerminalConverter {
       // pipe already, and has just been converted.
       std::lock_guard<std::mutex> lock(mutex_);
       char wake[64];
-      while (read(wake_[0], wake, sizeof wake) == sizeof wake) {
+      while (read(wakeReader_.get(), wake, sizeof wake) == sizeof wake) {
       }
       done_ = asked_;
       drained_.notify_all();
     }
   }
 
-  int terminal_ = -1;
-  int data_ = -1;  // the pipe's reading end, non-blocking
-  int wake_[2] = {-1, -1};  // a byte for each request to drain; reading end non-blocking
-  GbkToUtf8* converter_ = nullptr;
+  Descriptor terminal_;  // a descriptor of the terminal, that converter_ writes to
+  std::unique_ptr<GbkToUtf8> converter_;
+  Descriptor data_;  // the pipe's reading end, non-blocking
+  Descriptor wakeReader_;  // a byte for each request to drain; non-blocking
+  Descriptor wakeWriter_;
   std::mutex mutex_;  // guards asked_, done_ and error_
   std::condition_variable drained_;
   unsigned long long asked_ = 0;

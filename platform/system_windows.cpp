@@ -21,6 +21,32 @@ namespace {
 
 constexpr UINT kGbk = 936;  // the code page of the messages
 
+// A handle that closes itself.
+class Handle {
+ public:
+  Handle() = default;
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  ~Handle() { reset(nullptr); }
+
+  // Takes h; INVALID_HANDLE_VALUE, which some calls give for none, counts
+  // as none.
+  void reset(HANDLE h) {
+    if (handle_ != nullptr) CloseHandle(handle_);
+    handle_ = h == INVALID_HANDLE_VALUE ? nullptr : h;
+  }
+  HANDLE get() const { return handle_; }
+  HANDLE release() {
+    const HANDLE h = handle_;
+    handle_ = nullptr;
+    return h;
+  }
+  explicit operator bool() const { return handle_ != nullptr; }
+
+ private:
+  HANDLE handle_ = nullptr;
+};
+
 // Between standard output and the console: descriptor 1 becomes a pipe, and
 // a thread converts what comes out of it from code page 936 to UTF-16 and
 // writes it with WriteConsoleW, which shows it whatever the console's code
@@ -32,38 +58,38 @@ constexpr UINT kGbk = 936;  // the code page of the messages
 // wait for output and for a request to drain at once.
 class ConsoleConverter {
  public:
-  // Puts the converter in place; false (and nothing changed) where the
-  // pipe, the events or the thread cannot be had.
+  // Puts the converter in place; false, with nothing changed, where the
+  // pipe, the events or the thread cannot be had. The converter owns each
+  // handle from the moment it is had, so one that cannot start is simply
+  // deleted.
   bool start() {
     const HANDLE self = GetCurrentProcess();
     // Descriptor 1 will be the pipe, and closing its console handle then
     // would close the console: a handle of our own is kept.
-    if (!DuplicateHandle(self, GetStdHandle(STD_OUTPUT_HANDLE), self, &console_, 0, FALSE,
+    HANDLE console = nullptr;
+    if (!DuplicateHandle(self, GetStdHandle(STD_OUTPUT_HANDLE), self, &console, 0, FALSE,
                          DUPLICATE_SAME_ACCESS))
       return false;
+    console_.reset(console);
     wchar_t name[64];
     std::swprintf(name, 64, L"\\\\.\\pipe\\menu-containers-%lu-%p", GetCurrentProcessId(),
                   static_cast<void*>(this));
-    pipe_ = CreateNamedPipeW(name, PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-                             PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
-                             1 << 16, 1 << 16, 0, nullptr);
-    const HANDLE writer = pipe_ != INVALID_HANDLE_VALUE
-                              ? CreateFileW(name, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr)
-                              : INVALID_HANDLE_VALUE;
-    read_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    drain_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    drained_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    if (writer == INVALID_HANDLE_VALUE || !read_ || !drain_ || !drained_) {
-      if (writer != INVALID_HANDLE_VALUE) CloseHandle(writer);
-      return false;
-    }
-    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(writer), _O_WRONLY);
-    if (fd < 0) {
-      CloseHandle(writer);
-      return false;
-    }
-    thread_ = CreateThread(nullptr, 0, run, this, 0, nullptr);
-    if (thread_ == nullptr) {
+    pipe_.reset(CreateNamedPipeW(
+        name, PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 1 << 16, 1 << 16, 0,
+        nullptr));
+    if (!pipe_) return false;
+    Handle writer;  // becomes standard output
+    writer.reset(CreateFileW(name, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    read_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    drain_.reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    drained_.reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    if (!writer || !read_ || !drain_ || !drained_) return false;
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(writer.get()), _O_WRONLY);
+    if (fd < 0) return false;
+    writer.release();  // the descriptor owns it now
+    thread_.reset(CreateThread(nullptr, 0, run, this, 0, nullptr));
+    if (!thread_) {
       _close(fd);
       return false;
     }
@@ -72,18 +98,18 @@ class ConsoleConverter {
     _close(fd);
     // _dup2 made the pipe the standard output handle: it names the console
     // again, for what asks the system for it (and any child process).
-    SetStdHandle(STD_OUTPUT_HANDLE, console_);
+    SetStdHandle(STD_OUTPUT_HANDLE, console_.get());
     return true;
   }
 
-  HANDLE console() const { return console_; }
+  HANDLE console() const { return console_.get(); }
 
   // Waits until the thread has converted and written everything that is in
   // the pipe now. 0, or the reason a write to the console failed (then or
   // earlier; the thread goes on taking output, which is lost).
   int drain() {
-    SetEvent(drain_);
-    const HANDLE answers[2] = {drained_, thread_};  // a thread that has ended answers no more
+    SetEvent(drain_.get());
+    const HANDLE answers[2] = {drained_.get(), thread_.get()};  // a thread that has ended answers no more
     WaitForMultipleObjects(2, answers, FALSE, INFINITE);
     return error_;
   }
@@ -99,10 +125,10 @@ class ConsoleConverter {
   bool readNow() {
     OVERLAPPED* request = &request_;
     *request = OVERLAPPED{};
-    request->hEvent = read_;
-    ResetEvent(read_);
+    request->hEvent = read_.get();
+    ResetEvent(read_.get());
     DWORD got = 0;
-    if (ReadFile(pipe_, buffer_, sizeof buffer_, &got, request)) {
+    if (ReadFile(pipe_.get(), buffer_, sizeof buffer_, &got, request)) {
       convert(buffer_, got);
       return true;
     }
@@ -114,11 +140,11 @@ class ConsoleConverter {
   void finishRead() {
     DWORD got = 0;
     pending_ = false;
-    if (GetOverlappedResult(pipe_, &request_, &got, FALSE)) convert(buffer_, got);
+    if (GetOverlappedResult(pipe_.get(), &request_, &got, FALSE)) convert(buffer_, got);
   }
 
   void convertAll() {
-    const HANDLE events[2] = {read_, drain_};
+    const HANDLE events[2] = {read_.get(), drain_.get()};
     for (;;) {
       while (!pending_ && readNow()) {
       }
@@ -130,16 +156,16 @@ class ConsoleConverter {
       // Asked to drain: everything written before the asking is in the
       // pipe, or already in the waiting read.
       for (;;) {
-        if (pending_ && WaitForSingleObject(read_, 0) == WAIT_OBJECT_0) finishRead();
+        if (pending_ && WaitForSingleObject(read_.get(), 0) == WAIT_OBJECT_0) finishRead();
         if (!pending_) {
           if (readNow()) continue;
           if (!pending_) break;  // the pipe has broken: nothing more can come
         }
         DWORD waiting = 0;
-        if (!PeekNamedPipe(pipe_, nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0) break;
-        WaitForSingleObject(read_, INFINITE);  // the waiting read is taking it
+        if (!PeekNamedPipe(pipe_.get(), nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0) break;
+        WaitForSingleObject(read_.get(), INFINITE);  // the waiting read is taking it
       }
-      SetEvent(drained_);
+      SetEvent(drained_.get());
     }
   }
 
@@ -164,7 +190,7 @@ class ConsoleConverter {
                                 : 0;
     for (int done = 0; done < units;) {
       DWORD written = 0;
-      if (!WriteConsoleW(console_, wide + done, static_cast<DWORD>(units - done), &written, nullptr) ||
+      if (!WriteConsoleW(console_.get(), wide + done, static_cast<DWORD>(units - done), &written, nullptr) ||
           written == 0) {
         error_ = EIO;
         return;
@@ -173,12 +199,12 @@ class ConsoleConverter {
     }
   }
 
-  HANDLE console_ = INVALID_HANDLE_VALUE;
-  HANDLE pipe_ = INVALID_HANDLE_VALUE;
-  HANDLE read_ = nullptr;     // set when a read of the pipe has finished
-  HANDLE drain_ = nullptr;    // set by drain()
-  HANDLE drained_ = nullptr;  // set by the thread in answer
-  HANDLE thread_ = nullptr;
+  Handle console_;
+  Handle pipe_;
+  Handle read_;     // set when a read of the pipe has finished
+  Handle drain_;    // set by drain()
+  Handle drained_;  // set by the thread in answer
+  Handle thread_;
   OVERLAPPED request_{};
   bool pending_ = false;  // a read of the pipe is waiting for output
   char buffer_[4096];
