@@ -8,7 +8,7 @@ source=$1
 build=$2
 report() {
   gcovr --root "$source" --object-directory "$build" \
-    --exclude "$source/tests/" --exclude "$source/bench/" \
+    --exclude "$source/tests/" --exclude "$source/bench/" --exclude "$source/tools/" \
     --exclude-throw-branches --exclude-unreachable-branches "$@"
 }
 {
