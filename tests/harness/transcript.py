@@ -410,6 +410,8 @@ class Runner:
             env[name] = value
         for name in case.unset:
             env.pop(name, None)
+        if self.windows:
+            env["WINEDEBUG"] = "-all,err+all"  # wine's own errors, told apart from the program's
         if "LD_PRELOAD" in env and self.sanitized:
             # The sanitizers' runtime must otherwise come first of all libraries.
             env["ASAN_OPTIONS"] = ":".join(filter(None, [env.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
@@ -715,12 +717,17 @@ def processor_ticks(pid):
 # What a sanitized program writes when it refuses an allocation over the limit
 # of a "memory:" case: the limit at work, not a fault.
 ALLOCATOR_NOTE = re.compile(rb"==\d+==WARNING: AddressSanitizer failed to allocate \w+ bytes\n")
+# What wine itself reports as an error (WINEDEBUG=err+all): not the
+# program's, and shown only where a case fails, to tell why.
+WINE_NOTE = re.compile(rb"^[0-9a-f]{4}:err:[^\n]*\n", re.M)
 
 
 def check(label, expected_out, expected_errors, expected_exit, result, most_writes=None):
     """expected_out is None where the output cannot be seen."""
     out, errors, status = result[:3]
     errors = ALLOCATOR_NOTE.sub(b"", errors)
+    wine_said = WINE_NOTE.findall(errors)
+    errors = WINE_NOTE.sub(b"", errors)
     problems = []
     if most_writes is not None and result[3] > most_writes:
         problems.append(f"    {result[3]} write system calls, expected at most {most_writes}")
@@ -732,6 +739,8 @@ def check(label, expected_out, expected_errors, expected_exit, result, most_writ
         problems.append(difference(expected_out, out))
     if errors != expected_errors:
         problems.append(f"    standard error: {show(errors[:2000])}, expected {show(expected_errors)}")
+    if problems and wine_said:
+        problems.append("    wine said: " + show(b"".join(wine_said)[:2000]))
     if problems:
         return [f"FAIL {label}"] + problems
     return []
