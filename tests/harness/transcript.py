@@ -1,82 +1,12 @@
 #!/usr/bin/env python3
 """Runs console transcripts: typed input, the exact bytes and exit status it gives.
 
-A transcript file names its program (or several programs that must all give
-the same transcript) and holds cases:
-
-    program: stackcon
-
-    case: choice 2, then 9, lists the copy bottom first
-    in:   "2\\n\\n" "9\\n\\n" "0\\n"
-    out:  "{menu}\\t\\t初始化成功\\n"
-          "{menu}\\t\\t1 2 3 4 5 "
-          "{menu}"
-    exit: 0
-
-Values are quoted strings, written in UTF-8 and sent or expected as GBK, with
-the escapes \\n \\t \\r \\e (ESC) \\\\ \\" \\{ and \\xHH (one raw byte). A string
-may be followed by xN to repeat it N times. {name} stands for a definition from
-definitions.txt beside the transcripts or from --define (the build defines
-{EIO}, {ENOSPC} and the like as the reasons the programs' C library gives
-for those errors); {menu} is the program's menu (the
-definition "<program>.menu") and {clear} the screen clearing, which a pipe
-never receives and a terminal does.
-
-Instead of in/out a case may give a dialog, lines of "> expected output" and
-"< typed input". A dialog runs twice: with all of its input at once, and a line
-at a time over pipes, where each expected output must arrive before the next
-input is sent (a prompt the program has not flushed before it waits fails).
-
-Optional fields: "args:" gives the program's arguments, one quoted string
-each; "on: tty" runs the case on a pseudo-terminal (the terminal
-turns each \\n into \\r\\n) whose TERM is xterm, which {clear} is for unless
-"clear:" gives the case's own clearing; "needs: terminfo" marks a case
-whose clearing only the terminfo library can give (skipped for programs
-linked statically, --static); "memory: N" lets the program obtain no more
-than N MiB, so that a large allocation fails; "errors:" is what standard
-error must hold (empty when not given; {program} is the program's name).
-No case decides by the clock: where a case needs the program in a state
-(waiting for input, its output out), the harness watches for that state
-through Linux's /proc, and the time limit only guards against a hang
-("still waiting for ..." or "no exit within N s"). A case that needs what
-this system or build lacks (/proc, preloading, an address-space limit) is
-skipped, and the reason printed.
-
-Every program runs with no locale set and no TERM (xterm on a terminal)
-unless "env:" sets variables, as in "env: LANG=C.UTF-8", or "unset:" names
-variables to leave out. In env values, {terminfo} is a terminfo database of
-the terminals in terminals.ti beside the transcripts and {test-libs} the
-folder of the libraries built for the tests (--test-libs). Output is
-expected as GBK; "shown: utf-8" expects it as UTF-8, as a terminal that
-reads UTF-8 must receive it.
-
-"output:" sends standard output elsewhere, and then there is no "out:":
-"full" is /dev/full, "closed" a closed descriptor, "gone" a pipe whose reader
-has gone while the program ignores SIGPIPE, "hung-up" (with "on: tty") a
-terminal that has gone before the program starts, while the program
-ignores SIGHUP; "slow" (with "on: tty") is a terminal that takes the
-output a few kilobytes at a time, with a pause after each, and only while
-every thread of the program waits, so that whatever the program still
-holds when it ends is seen to be lost. "input:" changes how the input comes: "endless" sends it
-again and again for as long as the program reads, which must end all the
-same; "late" sends each of its strings once the program waits for it,
-through a pipe left in non-blocking mode; "directory" gives a directory as
-standard input; "hung-up" (with "on: tty") takes the terminal away once the
-first output has arrived and the program waits to read, SIGHUP ignored;
-"idle" (with "on: tty") types it only once the program has waited at its
-first prompt, where it must use no processor time; "held" sends it all at
-once through a pipe that stays open until the expected output has arrived,
-and "writes: N" is then the most write system calls the program may have
-made by that time.
-
-"on: console" runs the case at a Windows console (Windows programs only,
-with --console-driver): the driver types the input into a real console and
-reads the screen back. "screen:" is then what the screen must show at the
-end (tabs at every eighth column, trailing blanks left out), and the
-console's code page must be what it was before. "stop: kill" ends the
-program hard, "stop: ctrl-c" sends it Ctrl-C, once it has read every typed
-key and the screen shows "screen:"; "exit: any" takes whatever status the
-system gives.
+docs/testing.md describes the transcript format and what each field asks
+of the harness. Each case's program is run as the case says (on pipes, a
+pseudo-terminal or, for Windows programs with --console-driver, a console),
+and its output, standard error and exit status compared with the case's.
+Where a case needs the program in a state, the harness watches for it
+through /proc; its time limit only guards against a hang.
 
 With --windows the programs are Windows executables run through --wrapper
 (wine): their text-mode output ends lines in \\r\\n, and the cases that need
