@@ -1,32 +1,58 @@
-// STACK's container rules, including those the menu cannot reach cheaply.
-
-#include "stack/stack.h"
+// The two stack classes, STACK (every operation virtual) and OOSTK (nothing
+// virtual), keep one contract: its rules, including those the menu cannot
+// reach cheaply, as typed tests.
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <type_traits>
+
+#include "objstack/oostk.h"
+#include "stack/stack.h"
 #include "tests/unit/printed.h"
 
 namespace {
 
 using testing::ExitedWithCode;
 
-STACK filled(int capacity, int elements) {
-  STACK s(capacity);
-  for (int e = 1; e <= elements; ++e) s.push(e);
-  return s;
-}
+template <typename Stack>
+class StackTest : public testing::Test {
+ protected:
+  // A stack of capacity holding 1 to elements.
+  static Stack filled(int capacity, int elements) {
+    Stack s(capacity);
+    for (int e = 1; e <= elements; ++e) s.push(e);
+    return s;
+  }
+};
 
-TEST(StackTest, GetOutsideTheArrayGivesZero) {
-  STACK s = filled(3, 3);
+template <typename Stack>
+class StackDeathTest : public StackTest<Stack> {};
+
+using Stacks = testing::Types<STACK, OOSTK>;
+
+// Each class's tests named after it, as in StackTest/OOSTK.
+struct StackName {
+  template <typename Stack>
+  static std::string GetName(int) {
+    return std::is_same<Stack, STACK>::value ? "STACK" : "OOSTK";
+  }
+};
+TYPED_TEST_SUITE(StackTest, Stacks, StackName);
+TYPED_TEST_SUITE(StackDeathTest, Stacks, StackName);
+
+TYPED_TEST(StackTest, GetOutsideTheArrayGivesZeroAndFreshSlotsReadZero) {
+  TypeParam s = this->filled(3, 1);
+  EXPECT_EQ(s.get(1), 0);
   EXPECT_EQ(s.get(3), 0);
   EXPECT_EQ(s.get(-1), 0);
   EXPECT_EQ(s.get(-2147483647 - 1), 0);
   EXPECT_EQ(s.get(2147483647), 0);
 }
 
-TEST(StackTest, CapacityZeroOrNegativeHoldsNothing) {
+TYPED_TEST(StackTest, CapacityZeroOrNegativeHoldsNothing) {
   for (int n : {0, -1, -2147483647 - 1}) {
-    STACK s(n);
+    TypeParam s(n);
     EXPECT_EQ(s.size(), 0) << n;
     EXPECT_EQ(s.pos(), 0) << n;
     EXPECT_EQ(s.get(0), 0) << n;
@@ -34,11 +60,11 @@ TEST(StackTest, CapacityZeroOrNegativeHoldsNothing) {
   }
 }
 
-TEST(StackTest, CopyCarriesEverySlotAndSharesNothing) {
-  STACK source = filled(5, 5);
+TYPED_TEST(StackTest, CopyCarriesEverySlotAndSharesNothing) {
+  TypeParam source = this->filled(5, 5);
   int e;
   source.pop(e).pop(e);
-  STACK copy(source);
+  TypeParam copy(source);
   EXPECT_EQ(copy.size(), 5);
   EXPECT_EQ(copy.pos(), 3);
   EXPECT_EQ(copy.get(3), 4);  // above the top, carried over all the same
@@ -49,18 +75,16 @@ TEST(StackTest, CopyCarriesEverySlotAndSharesNothing) {
   EXPECT_EQ(source.pos(), 3);
   source.push(99);
   EXPECT_EQ(copy.get(3), 40);
+
+  TypeParam empty(0);
+  TypeParam emptyCopy(empty);
+  EXPECT_EQ(emptyCopy.size(), 0);
+  EXPECT_EQ(emptyCopy.pos(), 0);
 }
 
-TEST(StackTest, CopyOfAnEmptyStackIsEmpty) {
-  STACK empty(0);
-  STACK copy(empty);
-  EXPECT_EQ(copy.size(), 0);
-  EXPECT_EQ(copy.pos(), 0);
-}
-
-TEST(StackTest, AssignFromMoreSlotsTakesTheSourceCapacity) {
-  STACK source = filled(5, 4);
-  STACK s = filled(2, 2);
+TYPED_TEST(StackTest, AssignFromMoreSlotsTakesTheSourceCapacity) {
+  TypeParam source = this->filled(5, 4);
+  TypeParam s = this->filled(2, 2);
   s.assign(source);
   EXPECT_EQ(s.size(), 5);
   EXPECT_EQ(s.pos(), 4);
@@ -71,11 +95,11 @@ TEST(StackTest, AssignFromMoreSlotsTakesTheSourceCapacity) {
   EXPECT_EQ(s.get(4), 9);  // the arrays stay apart
 }
 
-TEST(StackTest, AssignFromSameSlotsCopiesAllOfThem) {
-  STACK source = filled(4, 4);
+TYPED_TEST(StackTest, AssignFromSameSlotsCopiesAllOfThem) {
+  TypeParam source = this->filled(4, 4);
   int e;
   source.pop(e).pop(e);
-  STACK s(4);
+  TypeParam s(4);
   s.push(100);
   s.assign(source);
   EXPECT_EQ(s.size(), 4);
@@ -83,9 +107,9 @@ TEST(StackTest, AssignFromSameSlotsCopiesAllOfThem) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(s.get(i), i + 1) << i;
 }
 
-TEST(StackTest, AssignFromFewerSlotsKeepsCapacityAndTheSlotsAbove) {
-  STACK s = filled(8, 7);
-  s.assign(filled(5, 2));
+TYPED_TEST(StackTest, AssignFromFewerSlotsKeepsCapacityAndTheSlotsAbove) {
+  TypeParam s = this->filled(8, 7);
+  s.assign(this->filled(5, 2));
   EXPECT_EQ(s.size(), 8);
   EXPECT_EQ(s.pos(), 2);
   EXPECT_EQ(s.get(4), 0);  // below the source's capacity: the source's slot
@@ -93,31 +117,33 @@ TEST(StackTest, AssignFromFewerSlotsKeepsCapacityAndTheSlotsAbove) {
   EXPECT_EQ(s.get(6), 7);
 }
 
-TEST(StackTest, AssignToItselfChangesNothing) {
-  STACK s = filled(4, 3);
+TYPED_TEST(StackTest, AssignToItselfChangesNothing) {
+  TypeParam s = this->filled(4, 3);
   s.assign(s);
   EXPECT_EQ(s.size(), 4);
   EXPECT_EQ(s.pos(), 3);
   EXPECT_EQ(printed(s), "1 2 3 ");
 }
 
-TEST(StackDeathTest, OverflowExitsWithMinusOneSilently) {
-  STACK full = filled(5, 5);
+TYPED_TEST(StackDeathTest, OverflowExitsWithMinusOneSilently) {
+  TypeParam full = this->filled(5, 5);
   EXPECT_EXIT(full.push(6), ExitedWithCode(255), "^$");
-  STACK none(0);
+  TypeParam none(0);
   EXPECT_EXIT(none.push(1), ExitedWithCode(255), "^$");
-  STACK negative(-3);
+  TypeParam negative(-3);
   EXPECT_EXIT(negative.push(1), ExitedWithCode(255), "^$");
 }
 
-TEST(StackDeathTest, UnderflowExitsWithMinusOneAndLeavesTheOutParameter) {
-  STACK empty(3);
+TYPED_TEST(StackDeathTest, UnderflowExitsWithMinusOneAndLeavesTheOutParameter) {
+  TypeParam empty(3);
   int e = 42;
   EXPECT_EXIT(empty.pop(e), ExitedWithCode(255), "^$");
   EXPECT_EQ(e, 42);
-  STACK drained = filled(2, 2);
+  TypeParam drained = this->filled(2, 2);
   drained.pop(e).pop(e);
   EXPECT_EXIT(drained.pop(e), ExitedWithCode(255), "^$");
+  TypeParam none(0);
+  EXPECT_EXIT(none.pop(e), ExitedWithCode(255), "^$");
 }
 
 }  // namespace
