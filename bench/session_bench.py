@@ -8,8 +8,9 @@ output goes to a pipe. The floor is cat copying the same output bytes through
 the same kind of pipe, measured in the same run; each figure is the best of
 several runs. The benchmark and the commands it times share one CPU: spread
 over two, the figures swing with where the scheduler puts the two ends of the
-pipe (cat alone between 9 and 35 ms here). The write system calls are counted with strace, against the
-target of one per 4096 bytes of output plus 16.
+pipe (cat alone between 9 and 35 ms here). The write system calls are
+counted with strace, against the target of one per 4096 bytes of output
+plus 16.
 """
 
 import argparse
@@ -117,34 +118,38 @@ def writes(command, stdin_path):
     if not shutil.which("strace"):
         return None
     with tempfile.NamedTemporaryFile() as summary, open(stdin_path, "rb") as stdin:
-        child = subprocess.Popen(["strace", "-c", "-e", "trace=write", "-o", summary.name] + command,
-                                 stdin=stdin, stdout=subprocess.PIPE)
+        strace = ["strace", "-c", "-e", "trace=write", "-o", summary.name]
+        child = subprocess.Popen(strace + command, stdin=stdin, stdout=subprocess.PIPE)
         while os.read(child.stdout.fileno(), 1 << 20):
             pass
         child.wait()
-        match = re.search(r"^\s*[\d.]+\s+[\d.]+\s+\d+\s+(\d+)\s+(?:\d+\s+)?write$", open(summary.name).read(), re.M)
+        row = r"^\s*[\d.]+\s+[\d.]+\s+\d+\s+(\d+)\s+(?:\d+\s+)?write$"
+        match = re.search(row, open(summary.name).read(), re.M)
         return int(match.group(1)) if match else 0
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--bin-dir", required=True)
-    parser.add_argument("--runs", type=int, default=15, help="runs of each command; the best counts")
+    parser.add_argument("--runs", type=int, default=15,
+                        help="runs of each command; the best counts")
     args = parser.parse_args()
 
-    print(f"{'program':<10} {'passes/s':>12} {'output MB':>10} {'time ms':>8} {'cat ms':>7} {'ratio':>6} "
-          f"{'writes':>7} {'allowed':>8}  target")
+    print(f"{'program':<10} {'passes/s':>12} {'output MB':>10} {'time ms':>8} {'cat ms':>7} "
+          f"{'ratio':>6} {'writes':>7} {'allowed':>8}  target")
     met = True
     if hasattr(os, "sched_setaffinity"):  # children inherit it
         os.sched_setaffinity(0, {min(os.sched_getaffinity(0))})
     with tempfile.TemporaryDirectory() as scratch:
         files = {}
         for name, menu in MENUS.items():
-            typed, written = os.path.join(scratch, name + ".in"), os.path.join(scratch, name + ".out")
+            typed = os.path.join(scratch, name + ".in")
+            written = os.path.join(scratch, name + ".out")
             with open(typed, "w") as f:
                 f.write(session(menu))
             with open(written, "wb") as f, open(typed, "rb") as stdin:
-                subprocess.run([os.path.join(args.bin_dir, name)], stdin=stdin, stdout=f, check=True)
+                program = os.path.join(args.bin_dir, name)
+                subprocess.run([program], stdin=stdin, stdout=f, check=True)
             files[name] = typed, written
         os.sync()  # no write-back of these files while the clock runs
 
@@ -159,10 +164,12 @@ def main():
             calls, allowed = writes([program], typed), size // 4096 + 16
             ok = best / floor <= SPEED_TARGET and (calls is None or calls <= allowed)
             met &= ok
-            print(f"{name:<10} {PASSES / best:>12,.0f} {size / 1e6:>10.1f} {best * 1e3:>8.1f} {floor * 1e3:>7.1f} "
-                  f"{best / floor:>6.2f} {calls if calls is not None else 'n/a':>7} {allowed:>8}  "
+            print(f"{name:<10} {PASSES / best:>12,.0f} {size / 1e6:>10.1f} {best * 1e3:>8.1f} "
+                  f"{floor * 1e3:>7.1f} {best / floor:>6.2f} "
+                  f"{calls if calls is not None else 'n/a':>7} {allowed:>8}  "
                   f"{'met' if ok else 'MISSED'}")
-    print(f"targets: at most {SPEED_TARGET:g}x the cat floor; writes at most output bytes / 4096 + 16")
+    print(f"targets: at most {SPEED_TARGET:g}x the cat floor;"
+          " writes at most output bytes / 4096 + 16")
     return 0 if met else 1
 
 

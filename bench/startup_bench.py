@@ -50,7 +50,8 @@ def main():
         ours, floor = statistics.median(ours), statistics.median(floor)
         ok = ours / floor <= SPEED_TARGET
         met &= ok
-        print(f"{name:<10} {ours * 1e6:>9,.0f} {floor * 1e6:>8,.0f} {ours / floor:>6.2f}  {'met' if ok else 'MISSED'}")
+        print(f"{name:<10} {ours * 1e6:>9,.0f} {floor * 1e6:>8,.0f} {ours / floor:>6.2f}  "
+              f"{'met' if ok else 'MISSED'}")
     print(f"target: at most {SPEED_TARGET:g}x the start and end of {FLOOR}")
     return 0 if met else 1
 

@@ -31,7 +31,8 @@ else()
                NO_DEFAULT_PATH REQUIRED NO_CACHE)
   set(gbk_literals_dependency ${GBK_LITERALS})
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-               ${PROJECT_SOURCE_DIR}/tools/CMakeLists.txt ${PROJECT_SOURCE_DIR}/tools/gbk_literals.cpp)
+               ${PROJECT_SOURCE_DIR}/tools/CMakeLists.txt
+               ${PROJECT_SOURCE_DIR}/tools/gbk_literals.cpp)
 endif()
 
 # Compiles each C++ source of target from its copy with GBK literals. Run at

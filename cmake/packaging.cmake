@@ -44,7 +44,8 @@ else()
   configure_file(${PROJECT_SOURCE_DIR}/packaging/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
   # gzip -n: no name or time inside, so that the package is reproducible.
   add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog.gz
-                     COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog > ${PROJECT_BINARY_DIR}/changelog.gz
+                     COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/packaging/changelog
+                             > ${PROJECT_BINARY_DIR}/changelog.gz
                      DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog VERBATIM)
   add_custom_target(changelog ALL DEPENDS ${PROJECT_BINARY_DIR}/changelog.gz)
   install(FILES ${PROJECT_BINARY_DIR}/copyright ${PROJECT_BINARY_DIR}/changelog.gz

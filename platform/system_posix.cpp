@@ -200,7 +200,8 @@ class TerminalConverter {
     if (pipe(wake) != 0) return false;
     wakeReader_.reset(wake[0]);
     wakeWriter_.reset(wake[1]);
-    for (const int fd : {data_.get(), wakeReader_.get(), wakeWriter_.get()}) fcntl(fd, F_SETFD, FD_CLOEXEC);
+    for (const int fd : {data_.get(), wakeReader_.get(), wakeWriter_.get()})
+      fcntl(fd, F_SETFD, FD_CLOEXEC);
     for (const int fd : {data_.get(), wakeReader_.get()}) fcntl(fd, F_SETFL, O_NONBLOCK);
     try {
       std::thread(&TerminalConverter::run, this).detach();
@@ -259,7 +260,7 @@ class TerminalConverter {
 
   Descriptor terminal_;  // a descriptor of the terminal, that converter_ writes to
   std::unique_ptr<GbkToUtf8> converter_;
-  Descriptor data_;  // the pipe's reading end, non-blocking
+  Descriptor data_;        // the pipe's reading end, non-blocking
   Descriptor wakeReader_;  // a byte for each request to drain; non-blocking
   Descriptor wakeWriter_;
   std::mutex mutex_;  // guards asked_, done_ and error_
@@ -317,8 +318,8 @@ bool inputIsBuffered() {
   return stdin->_IO_read_ptr < stdin->_IO_read_end;
 #elif defined(HAVE_FREADAHEAD)  // musl, among others
   return __freadahead(stdin) > 0;
-#elif defined(__APPLE__) || defined(__FreeBSD__) || defined(__NetBSD__) || \
-    defined(__OpenBSD__) || defined(__DragonFly__)
+#elif defined(__APPLE__) || defined(__FreeBSD__) || defined(__NetBSD__) || defined(__OpenBSD__) || \
+    defined(__DragonFly__)
   return stdin->_r > 0;  // the BSD stdio's count of characters left to read
 #else
   return false;

@@ -76,8 +76,8 @@ class ConsoleConverter {
                   static_cast<void*>(this));
     pipe_.reset(CreateNamedPipeW(
         name, PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 1 << 16, 1 << 16, 0,
-        nullptr));
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 1 << 16,
+        1 << 16, 0, nullptr));
     if (!pipe_) return false;
     Handle writer;  // becomes standard output
     writer.reset(CreateFileW(name, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
@@ -109,7 +109,8 @@ class ConsoleConverter {
   // earlier; the thread goes on taking output, which is lost).
   int drain() {
     SetEvent(drain_.get());
-    const HANDLE answers[2] = {drained_.get(), thread_.get()};  // a thread that has ended answers no more
+    const HANDLE answers[2] = {drained_.get(),
+                               thread_.get()};  // a thread that has ended answers no more
     WaitForMultipleObjects(2, answers, FALSE, INFINITE);
     return error_;
   }
@@ -162,7 +163,8 @@ class ConsoleConverter {
           if (!pending_) break;  // the pipe has broken: nothing more can come
         }
         DWORD waiting = 0;
-        if (!PeekNamedPipe(pipe_.get(), nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0) break;
+        if (!PeekNamedPipe(pipe_.get(), nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0)
+          break;
         WaitForSingleObject(read_.get(), INFINITE);  // the waiting read is taking it
       }
       SetEvent(drained_.get());
@@ -190,7 +192,8 @@ class ConsoleConverter {
                                 : 0;
     for (int done = 0; done < units;) {
       DWORD written = 0;
-      if (!WriteConsoleW(console_.get(), wide + done, static_cast<DWORD>(units - done), &written, nullptr) ||
+      if (!WriteConsoleW(console_.get(), wide + done, static_cast<DWORD>(units - done), &written,
+                         nullptr) ||
           written == 0) {
         error_ = EIO;
         return;
@@ -239,7 +242,8 @@ int drainTerminal() { return converter != nullptr ? converter->drain() : 0; }
 // screen first, so that it is cleared too.
 void clearTerminal() {
   std::fflush(stdout);
-  const HANDLE console = converter != nullptr ? converter->console() : GetStdHandle(STD_OUTPUT_HANDLE);
+  const HANDLE console =
+      converter != nullptr ? converter->console() : GetStdHandle(STD_OUTPUT_HANDLE);
   if (converter != nullptr) converter->drain();
   CONSOLE_SCREEN_BUFFER_INFO screen;
   if (!GetConsoleScreenBufferInfo(console, &screen)) return;

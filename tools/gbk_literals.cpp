@@ -15,8 +15,9 @@
 // system's converter, since every C library decodes GBK while few encode it.
 // The agreed range is the characters that GB2312 itself assigns (leads 0xA1
 // to 0xF7, trails 0xA1 to 0xFE, less its empty cells), on which every
-// system's decoder agrees, less the two codes where they do not. A character outside it is refused, so that no
-// build machine can give other bytes.
+// system's decoder agrees, less the two codes where they do not. A
+// character outside it is refused, so that no build machine can give other
+// bytes.
 //
 // Left as written: comments, u8"", u"", U"" and L"" literals (the compiler
 // encodes those itself). Refused: a non-ASCII character in a character
@@ -98,11 +99,11 @@ bool inGb2312(int lead, int trail) {
   struct Cells {
     int lead, first, last;
   };
-  static const Cells symbols[] = {
-      {0xA1, 0xA1, 0xFE}, {0xA2, 0xB1, 0xE2}, {0xA2, 0xE5, 0xEE}, {0xA2, 0xF1, 0xFC},
-      {0xA3, 0xA1, 0xFE}, {0xA4, 0xA1, 0xF3}, {0xA5, 0xA1, 0xF6}, {0xA6, 0xA1, 0xB8},
-      {0xA6, 0xC1, 0xD8}, {0xA7, 0xA1, 0xC1}, {0xA7, 0xD1, 0xF1}, {0xA8, 0xA1, 0xBA},
-      {0xA8, 0xC5, 0xE9}, {0xA9, 0xA4, 0xEF}};
+  static const Cells symbols[] = {{0xA1, 0xA1, 0xFE}, {0xA2, 0xB1, 0xE2}, {0xA2, 0xE5, 0xEE},
+                                  {0xA2, 0xF1, 0xFC}, {0xA3, 0xA1, 0xFE}, {0xA4, 0xA1, 0xF3},
+                                  {0xA5, 0xA1, 0xF6}, {0xA6, 0xA1, 0xB8}, {0xA6, 0xC1, 0xD8},
+                                  {0xA7, 0xA1, 0xC1}, {0xA7, 0xD1, 0xF1}, {0xA8, 0xA1, 0xBA},
+                                  {0xA8, 0xC5, 0xE9}, {0xA9, 0xA4, 0xEF}};
   for (const Cells& cells : symbols)
     if (cells.lead == lead && trail >= cells.first && trail <= cells.last) return true;
   return false;
@@ -158,9 +159,7 @@ class Copier {
  private:
   char next() const { return at_ + 1 < text_.size() ? text_[at_ + 1] : '\0'; }
 
-  static bool isWordChar(char c) {
-    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
-  }
+  static bool isWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
   // The letters just before position at that belong to the same word: a
   // literal's prefix (u8, L, R, ...).

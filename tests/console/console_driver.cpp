@@ -61,17 +61,20 @@ void addKey(std::vector<INPUT_RECORD>& keys, wchar_t c) {
 
 void type(HANDLE input, const std::string& text) {
   std::vector<INPUT_RECORD> keys;
-  for (const char c : text) addKey(keys, c == '\n' ? L'\r' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
+  for (const char c : text)
+    addKey(keys, c == '\n' ? L'\r' : static_cast<wchar_t>(static_cast<unsigned char>(c)));
   DWORD written = 0;
-  if (!keys.empty()) WriteConsoleInputW(input, keys.data(), static_cast<DWORD>(keys.size()), &written);
+  if (!keys.empty())
+    WriteConsoleInputW(input, keys.data(), static_cast<DWORD>(keys.size()), &written);
 }
 
 std::string utf8(const std::wstring& text) {
   if (text.empty()) return {};
-  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                       nullptr, nullptr);
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                       nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &out[0], size,
+                      nullptr, nullptr);
   return out;
 }
 
@@ -141,9 +144,10 @@ std::wstring commandLine(int first, int argc, wchar_t** argv) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 4) {
-    std::fprintf(stderr,
-                 "usage: console_driver REPORT INPUT [--guard S] [--screen FILE [--kill | --ctrl-c]] "
-                 "PROGRAM [ARGUMENT...]\n");
+    std::fprintf(
+        stderr,
+        "usage: console_driver REPORT INPUT [--guard S] [--screen FILE [--kill | --ctrl-c]] "
+        "PROGRAM [ARGUMENT...]\n");
     return 2;
   }
   const wchar_t* report = argv[1];
@@ -159,22 +163,26 @@ int wmain(int argc, wchar_t** argv) {
     } else if (std::wcscmp(argv[next], L"--screen") == 0) {
       expected = expectedScreen(argv[++next]);
       screenGiven = true;
-    } else if (std::wcscmp(argv[next], L"--kill") == 0 || std::wcscmp(argv[next], L"--ctrl-c") == 0) {
+    } else if (std::wcscmp(argv[next], L"--kill") == 0 ||
+               std::wcscmp(argv[next], L"--ctrl-c") == 0) {
       action = argv[next];
     } else {
       break;
     }
   }
   if (action != nullptr && !screenGiven) {
-    std::fprintf(stderr, "console_driver: %ls needs --screen: the state to stop the program in\n", action);
+    std::fprintf(stderr, "console_driver: %ls needs --screen: the state to stop the program in\n",
+                 action);
     return 2;
   }
   // Inherited by the program as its standard input and output.
   SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
-  const HANDLE input = CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                   &inherited, OPEN_EXISTING, 0, nullptr);
-  const HANDLE output = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    &inherited, OPEN_EXISTING, 0, nullptr);
+  const HANDLE input =
+      CreateFileW(L"CONIN$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  &inherited, OPEN_EXISTING, 0, nullptr);
+  const HANDLE output =
+      CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                  &inherited, OPEN_EXISTING, 0, nullptr);
   if (input == INVALID_HANDLE_VALUE || output == INVALID_HANDLE_VALUE) {
     std::fprintf(stderr, "console_driver: no console\n");
     return 2;
@@ -189,7 +197,8 @@ int wmain(int argc, wchar_t** argv) {
   startup.hStdOutput = output;
   startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION program = {};
-  if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &program)) {
+  if (!CreateProcessW(nullptr, &command[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                      &program)) {
     std::fprintf(stderr, "console_driver: cannot start the program (error %lu)\n", GetLastError());
     return 2;
   }
@@ -220,7 +229,8 @@ int wmain(int argc, wchar_t** argv) {
       GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0);
   }
   DWORD status = 0;
-  const bool ended = waiting == nullptr && WaitForSingleObject(program.hProcess, guardMs) == WAIT_OBJECT_0;
+  const bool ended =
+      waiting == nullptr && WaitForSingleObject(program.hProcess, guardMs) == WAIT_OBJECT_0;
   if (!ended) TerminateProcess(program.hProcess, 1);
   GetExitCodeProcess(program.hProcess, &status);
   const UINT after = GetConsoleOutputCP();

@@ -12,7 +12,9 @@ int main() {
   const struct {
     const char* name;
     int error;
-  } reasons[] = {{"EBADF", EBADF}, {"EIO", EIO}, {"EISDIR", EISDIR}, {"ENOSPC", ENOSPC}, {"EPIPE", EPIPE}};
-  for (const auto& reason : reasons) std::printf("%s=%s\n", reason.name, std::strerror(reason.error));
+  } reasons[] = {
+      {"EBADF", EBADF}, {"EIO", EIO}, {"EISDIR", EISDIR}, {"ENOSPC", ENOSPC}, {"EPIPE", EPIPE}};
+  for (const auto& reason : reasons)
+    std::printf("%s=%s\n", reason.name, std::strerror(reason.error));
   return 0;
 }

@@ -43,7 +43,9 @@ TERMINAL_WAYS = {"hung-up", "slow", "idle"}  # what "output:" or "input:" a term
 TERMINAL = "xterm"  # the TERM of a terminal case, unless it sets its own
 CLEAR = b"\x1b[H\x1b[2J"  # how that terminal is cleared
 TOKEN = re.compile(r'"((?:[^"\\]|\\.)*)"(?:\s*x(\d+))?|(\S+)')
-SIMPLE_ESCAPES = {"n": b"\n", "t": b"\t", "r": b"\r", "e": b"\x1b", "\\": b"\\", '"': b'"', "{": b"{"}
+SIMPLE_ESCAPES = {
+    "n": b"\n", "t": b"\t", "r": b"\r", "e": b"\x1b", "\\": b"\\", '"': b'"', "{": b"{",
+}
 
 
 class TranscriptError(Exception):
@@ -219,12 +221,13 @@ def read_transcript(path):
             case.errors = parse_strings(" ".join(value), where)
         elif key == "output":
             if value not in (["full"], ["closed"], ["gone"], ["hung-up"], ["slow"]):
-                raise TranscriptError(f"{where}: 'output' takes 'full', 'closed', 'gone', 'hung-up' or 'slow'")
+                raise TranscriptError(
+                    f"{where}: 'output' takes 'full', 'closed', 'gone', 'hung-up' or 'slow'")
             case.redirect = value[0]
         elif key == "input":
             if value not in (["endless"], ["late"], ["directory"], ["held"], ["hung-up"], ["idle"]):
-                raise TranscriptError(
-                    f"{where}: 'input' takes 'endless', 'late', 'directory', 'held', 'hung-up' or 'idle'")
+                raise TranscriptError(f"{where}: 'input' takes 'endless', 'late', 'directory',"
+                                      " 'held', 'hung-up' or 'idle'")
             case.feed = value[0]
         else:
             raise TranscriptError(f"{where}: unknown field '{key}'")
@@ -236,9 +239,10 @@ def read_transcript(path):
         if case.redirect not in (None, "slow") and case.output:
             raise TranscriptError(f"{case.where}: output that goes elsewhere cannot be expected")
         ways = {case.redirect, case.feed} - {None}
-        if case.tty and (ways - TERMINAL_WAYS or len(ways) > 1) or ways & TERMINAL_WAYS and not case.tty:
-            raise TranscriptError(f"{case.where}: a terminal goes with one of {', '.join(sorted(TERMINAL_WAYS))},"
-                                  " and they with a terminal")
+        terminal_only = ways & TERMINAL_WAYS
+        if case.tty and (ways - TERMINAL_WAYS or len(ways) > 1) or terminal_only and not case.tty:
+            raise TranscriptError(f"{case.where}: a terminal goes with one of"
+                                  f" {', '.join(sorted(TERMINAL_WAYS))}, and they with a terminal")
         if case.stop is not None and not (case.console and case.screen is not None):
             raise TranscriptError(f"{case.where}: 'stop' goes with 'on: console' and a 'screen:'")
         if (case.writes is None) != (case.feed != "held"):
@@ -255,13 +259,15 @@ def show(data):
         text = data.decode("utf-8")  # GBK text is hardly ever valid UTF-8
     except UnicodeDecodeError:
         text = data.decode("gbk", errors="backslashreplace")
-    for char, escape in (("\\", "\\\\"), ('"', '\\"'), ("\x1b", "\\e"), ("\t", "\\t"), ("\r", "\\r"), ("\n", "\\n")):
+    for char, escape in (("\\", "\\\\"), ('"', '\\"'), ("\x1b", "\\e"), ("\t", "\\t"),
+                         ("\r", "\\r"), ("\n", "\\n")):
         text = text.replace(char, escape)
     return f'"{text}"'
 
 
 def difference(expected, actual):
-    at = next((i for i, (a, b) in enumerate(zip(expected, actual)) if a != b), min(len(expected), len(actual)))
+    at = next((i for i, (a, b) in enumerate(zip(expected, actual)) if a != b),
+              min(len(expected), len(actual)))
     line_start = expected.rfind(b"\n", 0, at) + 1
     return (
         f"    first difference at byte {at}\n"
@@ -275,7 +281,8 @@ class Runner:
                  test_libs, terminfo, console_driver):
         self.bin_dir, self.wrapper, self.suffix = bin_dir, wrapper, suffix
         self.console_driver = console_driver
-        self.sanitized, self.windows, self.static, self.time_limit = sanitized, windows, static, time_limit
+        self.sanitized, self.windows, self.static = sanitized, windows, static
+        self.time_limit = time_limit
         self.places = {"{test-libs}": test_libs or "", "{terminfo}": terminfo}
 
     def console(self, program, case, keys, screen):
@@ -294,7 +301,8 @@ class Runner:
             expected = os.path.join(folder, "screen")
             with open(typed, "wb") as f:
                 f.write(keys)
-            command = [self.console_driver, windows_path(report), windows_path(typed), "--guard", str(guard)]
+            command = [self.console_driver, windows_path(report), windows_path(typed),
+                       "--guard", str(guard)]
             if screen is not None:
                 with open(expected, "w", encoding="utf-8") as f:
                     f.writelines(line + "\n" for line in screen)
@@ -344,7 +352,8 @@ class Runner:
             env["WINEDEBUG"] = "-all,err+all"  # wine's own errors, told apart from the program's
         if "LD_PRELOAD" in env and self.sanitized:
             # The sanitizers' runtime must otherwise come first of all libraries.
-            env["ASAN_OPTIONS"] = ":".join(filter(None, [env.get("ASAN_OPTIONS"), "verify_asan_link_order=0"]))
+            extra = "verify_asan_link_order=0"
+            env["ASAN_OPTIONS"] = ":".join(filter(None, [env.get("ASAN_OPTIONS"), extra]))
         if case.memory is not None and self.sanitized:
             # The sanitizers reserve terabytes of address space, so a limit on
             # it cannot be used; their allocator takes the limit instead.
@@ -383,8 +392,9 @@ class Runner:
         if case.feed == "late":
             stdin, writer = os.pipe()
             os.set_blocking(stdin, False)
-        child = subprocess.Popen(self.command(program, case), stdin=stdin, stdout=stdout, stderr=subprocess.PIPE,
-                                 env=self.environment(case), preexec_fn=self.preparation(case))
+        child = subprocess.Popen(self.command(program, case), stdin=stdin, stdout=stdout,
+                                 stderr=subprocess.PIPE, env=self.environment(case),
+                                 preexec_fn=self.preparation(case))
         for end in (stdin, stdout):
             if isinstance(end, int) and end >= 0:
                 os.close(end)
@@ -426,7 +436,8 @@ class Runner:
         workers = [threading.Thread(target=feed, daemon=True),
                    threading.Thread(target=collect, args=("errors", child.stderr), daemon=True)]
         if child.stdout:
-            workers.append(threading.Thread(target=collect, args=("out", child.stdout), daemon=True))
+            workers.append(
+                threading.Thread(target=collect, args=("out", child.stdout), daemon=True))
         for worker in workers:
             worker.start()
         try:
@@ -448,7 +459,11 @@ class Runner:
         child = subprocess.Popen(
             self.command(program, case), stdin=subprocess.PIPE, stdout=subprocess.PIPE,
             stderr=subprocess.PIPE, env=self.environment(case), preexec_fn=self.preparation(case))
-        threading.Thread(target=lambda: (child.stdin.write(data), child.stdin.flush()), daemon=True).start()
+        def send():
+            child.stdin.write(data)
+            child.stdin.flush()
+
+        threading.Thread(target=send, daemon=True).start()
         failure = None
         try:
             seen = read_until(child.stdout, b"", len(expected), time.monotonic() + self.time_limit)
@@ -473,10 +488,12 @@ class Runner:
     def batch(self, program, case, data):
         try:
             done = subprocess.run(
-                self.command(program, case), input=data, capture_output=True, timeout=self.time_limit,
-                env=self.environment(case), preexec_fn=self.preparation(case))
+                self.command(program, case), input=data, capture_output=True,
+                timeout=self.time_limit, env=self.environment(case),
+                preexec_fn=self.preparation(case))
         except subprocess.TimeoutExpired as timeout:
-            return timeout.stdout or b"", timeout.stderr or b"", f"no exit within {self.time_limit:g} s"
+            status = f"no exit within {self.time_limit:g} s"
+            return timeout.stdout or b"", timeout.stderr or b"", status
         return done.stdout, done.stderr, done.returncode
 
     def lockstep(self, program, case, steps):
@@ -495,9 +512,11 @@ class Runner:
                     child.stdin.flush()
                     continue
                 wanted += data
-                seen = read_until(child.stdout, seen, len(wanted), time.monotonic() + self.time_limit, waits)
+                deadline = time.monotonic() + self.time_limit
+                seen = read_until(child.stdout, seen, len(wanted), deadline, waits)
                 if not seen.startswith(wanted):
-                    failure = "the program waited for input before the output expected by then had arrived"
+                    failure = ("the program waited for input before the output expected by then"
+                               " had arrived")
                     break
         except StillWaiting as waiting:
             seen, failure = waiting.seen, str(waiting)
@@ -525,7 +544,8 @@ class Runner:
         try:
             if case.feed == "idle":
                 failure = self.idle_at_prompt(child.pid, deadline)
-            while not failure and case.redirect != "hung-up" and not (seen and case.feed == "hung-up"):
+            gone = case.redirect == "hung-up"  # no terminal to read from
+            while not failure and not gone and not (seen and case.feed == "hung-up"):
                 if time.monotonic() > deadline:
                     raise StillWaiting("still waiting for the program to end")
                 ready, writable, _ = select.select([master], [master] if pending else [], [], 0.05)
@@ -566,7 +586,8 @@ class Runner:
         time.sleep(IDLE_WATCH)
         used = processor_ticks(pid) - before
         if used > IDLE_TICKS:
-            return f"used {used} clock ticks of processor time in {IDLE_WATCH:g} s while it waited at its prompt"
+            return (f"used {used} clock ticks of processor time in {IDLE_WATCH:g} s while it"
+                    " waited at its prompt")
         return None
 
 
@@ -610,7 +631,8 @@ def threads(pid):
                 waits_in = f.read().strip()
         except OSError:
             continue
-        found.append((fields[0], waits_in, int(fields[11]) + int(fields[12])))  # state, utime + stime
+        ticks = int(fields[11]) + int(fields[12])  # utime + stime
+        found.append((fields[0], waits_in, ticks))
     return found
 
 
@@ -624,7 +646,8 @@ def reading(pid):
         waits_in = f.read().strip()
     with open(f"/proc/{pid}/stat") as f:
         asleep = f.read().rpartition(")")[2].split()[0] == "S"
-    return asleep and waits_in not in ("", "0") and "futex" not in waits_in and "write" not in waits_in
+    return asleep and waits_in not in ("", "0") and not any(
+        lock_or_write in waits_in for lock_or_write in ("futex", "write"))
 
 
 def stopped(pid):
@@ -668,7 +691,8 @@ def check(label, expected_out, expected_errors, expected_exit, result, most_writ
     if expected_out is not None and out != expected_out:
         problems.append(difference(expected_out, out))
     if errors != expected_errors:
-        problems.append(f"    standard error: {show(errors[:2000])}, expected {show(expected_errors)}")
+        problems.append(
+            f"    standard error: {show(errors[:2000])}, expected {show(expected_errors)}")
     if problems and wine_said:
         problems.append("    wine said: " + show(b"".join(wine_said)[:2000]))
     if problems:
@@ -724,7 +748,9 @@ def run_case(runner, definitions, program, case):
     # A terminal, and a Windows program's text-mode output, end lines in \r\n.
     clear = b""
     if case.tty:
-        clear = CLEAR if case.clear is None else Renderer(definitions, program, b"").strings(case.clear)
+        clear = CLEAR
+        if case.clear is not None:
+            clear = Renderer(definitions, program, b"").strings(case.clear)
     render = Renderer(definitions, program, clear)
     render_shown = Renderer(definitions, program, clear, case.encoding)
     crlf = case.tty or runner.windows
@@ -740,20 +766,23 @@ def run_case(runner, definitions, program, case):
     case.argv = [os.fsdecode(render.strings([arg])) for arg in case.args]  # for this program
     if case.console:
         screen = None if case.screen is None else screen_lines(render.strings(case.screen))
-        return check_console(case.name, screen, case.exit, runner.console(program, case, typed, screen))
+        result = runner.console(program, case, typed, screen)
+        return check_console(case.name, screen, case.exit, result)
     if case.tty:
         seen = None if "hung-up" in (case.redirect, case.feed) else expected
-        return check(f"{case.name} [terminal]", seen, errors, case.exit, runner.terminal(program, case, typed))
+        result = runner.terminal(program, case, typed)
+        return check(f"{case.name} [terminal]", seen, errors, case.exit, result)
     if case.feed == "held":
-        return check(case.name, expected, errors, case.exit, runner.held(program, case, typed, expected),
-                     case.writes)
+        result = runner.held(program, case, typed, expected)
+        return check(case.name, expected, errors, case.exit, result, case.writes)
     if case.redirect or case.feed:
         seen = None if case.redirect else expected
         sent = [render.strings([piece]) for piece in case.input] if case.feed == "late" else typed
         return check(case.name, seen, errors, case.exit, runner.redirected(program, case, sent))
     failures = check(case.name, expected, errors, case.exit, runner.batch(program, case, typed))
     if case.dialog is not None:
-        steps = [(d, shown(strings) if d == ">" else render.strings(strings)) for d, strings in case.dialog]
+        steps = [(d, shown(strings) if d == ">" else render.strings(strings))
+                 for d, strings in case.dialog]
         failures += check(f"{case.name} [line at a time]", expected, errors, case.exit,
                           runner.lockstep(program, case, steps))
     return failures
@@ -765,11 +794,14 @@ def main():
     parser.add_argument("--bin-dir", required=True, help="where the programs are")
     parser.add_argument("--wrapper", default="", help="command that runs a program, e.g. wine")
     parser.add_argument("--suffix", default="", help="file name suffix of the programs, e.g. .exe")
-    parser.add_argument("--sanitized", action="store_true", help="the programs are built with sanitizers")
-    parser.add_argument("--windows", action="store_true", help="the programs are Windows executables")
-    parser.add_argument("--console-driver", help="the driver that runs a Windows program on a console")
+    parser.add_argument("--sanitized", action="store_true",
+                        help="the programs are built with sanitizers")
+    parser.add_argument("--windows", action="store_true",
+                        help="the programs are Windows executables")
+    parser.add_argument("--console-driver",
+                        help="the driver that runs a Windows program on a console")
     parser.add_argument("--static", action="store_true",
-                        help="the programs are linked statically: no library is preloaded or loaded")
+                        help="the programs are linked statically: no library is loaded")
     parser.add_argument("--time-limit", type=float, default=TIME_LIMIT, help="seconds for one run")
     parser.add_argument("--program", help="run the cases of this program alone")
     parser.add_argument("--test-libs", help="the folder of the libraries built for the tests")
@@ -778,11 +810,12 @@ def main():
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory() as terminfo:
-        runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized, args.windows,
-                        args.static, args.time_limit, args.test_libs, terminfo,
+        runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized,
+                        args.windows, args.static, args.time_limit, args.test_libs, terminfo,
                         args.console_driver)
         defined = {name: [(text, 1)] for name, _, text in (d.partition("=") for d in args.define)}
-        passed, failed, skipped = run_files(runner, args.transcripts, args.program, terminfo, defined)
+        passed, failed, skipped = run_files(runner, args.transcripts, args.program, terminfo,
+                                            defined)
     print(f"{passed} passed, {failed} failed" + (f", {skipped} skipped" if skipped else ""))
     if failed or not (passed or skipped):
         return 1
@@ -797,7 +830,8 @@ def run_files(runner, paths, only, terminfo, defined):
         definitions = read_definitions(os.path.join(folder, "definitions.txt")) | defined
         programs, cases = read_transcript(path)
         if any(case.tty for case in cases) and not runner.windows:
-            subprocess.run(["tic", "-o", terminfo, os.path.join(folder, "terminals.ti")], check=True)
+            terminals = os.path.join(folder, "terminals.ti")
+            subprocess.run(["tic", "-o", terminfo, terminals], check=True)
         for program in programs:
             if only and program != only:
                 continue

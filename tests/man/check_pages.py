@@ -43,9 +43,11 @@ def check_page(page, menu):
     # A UTF-8 locale, so that man renders the Chinese page for a terminal
     # that reads it (C.UTF-8 is on every Debian system).
     rendered = subprocess.run(["man", "--warnings", "-l", page], capture_output=True, text=True,
-                              env=dict(os.environ, MANWIDTH="80", MAN_KEEP_FORMATTING="0", LC_ALL="C.UTF-8"))
+                              env=dict(os.environ, MANWIDTH="80", MAN_KEEP_FORMATTING="0",
+                                       LC_ALL="C.UTF-8"))
     if rendered.returncode != 0 or rendered.stderr:
-        problems.append(f"man --warnings: status {rendered.returncode}, {rendered.stderr.strip()!r}")
+        problems.append(
+            f"man --warnings: status {rendered.returncode}, {rendered.stderr.strip()!r}")
     if not rendered.stdout.strip():
         problems.append("man rendered nothing")
     return problems, len(menu) + 2  # each choice, the sections and the rendering

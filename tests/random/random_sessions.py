@@ -41,7 +41,8 @@ def menu(program):
 
 JUNK = ["abc", "x7", "?", "one", "\xff\xfe", "#", "1.5", "0x10", "--3", "+-1", "- 4", "\t", "  "]
 SIGNS = ["+", "-", "+3", "-0", "+0", "-5"]
-EXTREMES = ["2147483647", "2147483648", "-2147483648", "-2147483649", "99999999999999999999", "4294967297"]
+EXTREMES = ["2147483647", "2147483648", "-2147483648", "-2147483649", "99999999999999999999",
+            "4294967297"]
 
 
 def number(r, wide):
@@ -117,7 +118,8 @@ def main():
     highest, prompting = menu(args.program)
     path = os.path.join(args.bin_dir, args.program)
     seeds = [args.seed + i for i in range(args.count)]
-    inputs = {seed: session(random.Random(f"{args.program}:{seed}"), highest, prompting) for seed in seeds}
+    inputs = {seed: session(random.Random(f"{args.program}:{seed}"), highest, prompting)
+              for seed in seeds}
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
         runs = pool.map(lambda seed: run(path, inputs[seed], args.time_limit), seeds)
         outcomes = dict(zip(seeds, runs))

@@ -83,7 +83,8 @@ def main():
                 for want, have in zip(wanted, got):
                     if want.isascii():
                         if have.decode("ascii") != want:
-                            problems.append(f"line {number}: ASCII literal {want!r} came out {have!r}")
+                            problems.append(
+                                f"line {number}: ASCII literal {want!r} came out {have!r}")
                         continue
                     checks += 1
                     try:
@@ -111,7 +112,8 @@ def main():
             if done.returncode == 0:
                 problems.append(f"{what} was not refused")
             elif f"{source}:{line}:" not in done.stderr:
-                problems.append(f"{what}: the refusal does not name {source}:{line}: {done.stderr.strip()!r}")
+                problems.append(f"{what}: the refusal does not name {source}:{line}:"
+                                f" {done.stderr.strip()!r}")
 
     for problem in problems:
         print(problem)

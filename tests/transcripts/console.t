@@ -6,7 +6,8 @@
 # read every key and the screen shows what the case expects.
 program: stackcon objstack recstack pairqueue heirqueue
 
-case: the prompt and print's numbers read right, only the current menu is on the screen, and a hard kill leaves the code page
+case: the prompt and print's numbers read right, only the current menu is on the screen, and a hard
+      kill leaves the code page
 on:   console
 in:   "2\n\n" "{print}\n"
 stop: kill

@@ -126,7 +126,8 @@ out:  "{menu}\t\t初始化成功\n"
 exit: 0
 
 case: without a working stack choices 3 to 9 do nothing, before creation and after destroy
-in:   "3\n\n" "9\n\n" "10\n\n" "2\n\n" "10\n\n" "4\n\n" "5\n\n" "6\n\n" "7\n\n" "8\n\n" "1\n1\n\n" "4\n\n" "0\n"
+in:   "3\n\n" "9\n\n" "10\n\n" "2\n\n" "10\n\n" "4\n\n" "5\n\n" "6\n\n" "7\n\n" "8\n\n" "1\n1\n\n"
+      "4\n\n" "0\n"
 out:  "{menu}" x2
       "{menu}\t\t销毁成功\n"
       "{menu}\t\t初始化成功\n"
@@ -155,7 +156,8 @@ dialog:
   < "0\n"
 exit: 0
 
-case: on a UTF-8 terminal every menu follows a clearing, and the messages come in UTF-8 in the order written
+case: on a UTF-8 terminal every menu follows a clearing, and the messages come in UTF-8 in the order
+      written
 on:   tty
 env:  LANG=C.UTF-8
 shown: utf-8

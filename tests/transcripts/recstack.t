@@ -107,7 +107,8 @@ out:  "{menu}" x7
 exit: 0
 
 case: after destroy choices 3 to 9 do nothing, and 1 and 2 work again
-in:   "2\n\n" "10\n\n" "10\n\n" "3\n\n" "4\n\n" "5\n\n" "6\n\n" "7\n\n" "8\n\n" "9\n\n" "1\n\n" "4\n\n" "10\n\n" "2\n\n" "9\n\n" "0\n"
+in:   "2\n\n" "10\n\n" "10\n\n" "3\n\n" "4\n\n" "5\n\n" "6\n\n" "7\n\n" "8\n\n" "9\n\n" "1\n\n"
+      "4\n\n" "10\n\n" "2\n\n" "9\n\n" "0\n"
 out:  "{menu}构造成功！\n初始化成功\n"
       "{menu}\t\t销毁成功\n" x2
       "{menu}" x7
@@ -163,7 +164,8 @@ dialog:
   < "0\n"
 exit: 0
 
-case: on a UTF-8 terminal every menu follows a clearing, and the messages come in UTF-8 in the order written
+case: on a UTF-8 terminal every menu follows a clearing, and the messages come in UTF-8 in the order
+      written
 on:   tty
 env:  LANG=C.UTF-8
 shown: utf-8

@@ -40,7 +40,8 @@ out:  "{menu}\t\t初始化成功\n"
 exit: 0
 
 case: numbers outside int, bare signs and signs without digits are not choices
-in:   "2\n\n" "99999999999999999999999\n\n" "2147483648\n\n" "-2147483649\n\n" "+\n\n" "-\n\n" "- 7\n\n" "+4\n\n" "0\n"
+in:   "2\n\n" "99999999999999999999999\n\n" "2147483648\n\n" "-2147483649\n\n" "+\n\n" "-\n\n"
+      "- 7\n\n" "+4\n\n" "0\n"
 out:  "{menu}\t\t初始化成功\n"
       "{menu}" x6
       "{menu}\t\t栈中有5个数据\n"
@@ -84,7 +85,8 @@ out:  "{menu}" x7
 exit: 0
 
 case: after destroy, choices 3 to 9 do nothing until a new stack is made
-in:   "2\n\n" "10\n\n" "10\n\n" "3\n\n" "4\n\n" "5\n\n" "6\n\n" "7\n\n" "8\n\n" "9\n\n" "1\n2\n\n" "6\n\n" "0\n"
+in:   "2\n\n" "10\n\n" "10\n\n" "3\n\n" "4\n\n" "5\n\n" "6\n\n" "7\n\n" "8\n\n" "9\n\n" "1\n2\n\n"
+      "6\n\n" "0\n"
 out:  "{menu}\t\t初始化成功\n"
       "{menu}\t\t销毁成功\n" x2
       "{menu}" x7

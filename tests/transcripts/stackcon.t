@@ -143,7 +143,8 @@ dialog:
   < "0\n"
 exit: 0
 
-case: on a UTF-8 terminal every menu follows a clearing, and the messages come in UTF-8 in the order written
+case: on a UTF-8 terminal every menu follows a clearing, and the messages come in UTF-8 in the order
+      written
 on:   tty
 env:  LANG=C.UTF-8
 shown: utf-8

@@ -29,7 +29,8 @@ out:  "{menu}\t\t初始化成功\n"
       "{menu}" x2
 exit: 0
 
-case: numbers within scanf's eleven characters but outside int are no choice, whatever their low bits
+case: numbers within scanf's eleven characters but outside int are no choice, whatever their low
+      bits
 in:   "2\n\n" "-4294967286\n\n" "4294967306\n\n" "-99999999999\n\n" "3\n\n" "0\n"
 out:  "{menu}\t\t初始化成功\n"
       "{menu}" x3

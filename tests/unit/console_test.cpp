@@ -3,13 +3,13 @@
 // transcripts. This file is compiled as the programs are, so its narrow
 // literals are GBK bytes.
 
-#include "platform/gbk.h"
-#include "platform/pass.h"
-
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
+
+#include "platform/gbk.h"
+#include "platform/pass.h"
 
 namespace {
 
@@ -24,7 +24,9 @@ TEST(PassCounterTest, CountsOnAndWrapsAsA32BitCounter) {
 // Cut anywhere, text keeps its whole characters and holds back only a lead
 // byte cut from its second byte, which may be any byte (here "a" and "\x81").
 TEST(GbkTest, ACutKeepsWholeCharactersAndHoldsBackALoneLeadByte) {
-  const char text[] = "a请\x81" "a\t选择\xFE\x81!";
+  const char text[] =
+      "a请\x81"
+      "a\t选择\xFE\x81!";
   const std::size_t starts[] = {0, 1, 3, 5, 6, 8, 10, 12, 13};  // where each character starts
   const std::size_t size = std::strlen(text);
   std::size_t last = 0;  // the start of the character that a cut at k is in

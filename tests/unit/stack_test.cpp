@@ -2,13 +2,14 @@
 // virtual), keep one contract: its rules, including those the menu cannot
 // reach cheaply, as typed tests.
 
+#include "stack/stack.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <type_traits>
 
 #include "objstack/oostk.h"
-#include "stack/stack.h"
 #include "tests/unit/printed.h"
 
 namespace {
