@@ -169,9 +169,9 @@ bool scanNumber(int first, int& value) {
 #ifdef __GLIBCXX__
 
 // libstdc++'s std::cin >> int takes every digit itself, in constant memory:
-// an optional speed-up over the way below (the queue programs' sessions,
-// which read every choice so, take about 6% longer that way). It ends the
-// number where input came late.
+// an optional speed-up over the way below, which costs a stream buffer of
+// its own for every number read (the queue programs read every choice so).
+// It ends the number where input came late.
 bool extractNumber(int first, int& value) {
   int read;
   const bool ok = static_cast<bool>(std::cin >> read);
