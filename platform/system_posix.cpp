@@ -13,6 +13,9 @@
 #endif
 #include <strings.h>
 #include <unistd.h>
+#ifdef __APPLE__
+#include <xlocale.h>  // where macOS declares newlocale and locale_t
+#endif
 
 #include <condition_variable>
 #include <cstdint>
