@@ -78,42 +78,26 @@ std::string utf8(const std::wstring& text) {
   return out;
 }
 
-// The screen buffer's lines, trailing blanks and empty lines left out.
-std::vector<std::wstring> screen(HANDLE output) {
-  std::vector<std::wstring> lines;
+// The screen buffer's lines in UTF-8, each ending in a newline, trailing
+// blanks and empty lines left out.
+std::string screen(HANDLE output) {
+  std::vector<std::string> lines;
   CONSOLE_SCREEN_BUFFER_INFO info;
-  if (!GetConsoleScreenBufferInfo(output, &info)) return lines;
-  std::vector<wchar_t> row(static_cast<std::size_t>(info.dwSize.X));
-  for (SHORT y = 0; y < info.dwSize.Y; ++y) {
-    DWORD got = 0;
-    const COORD start = {0, y};
-    ReadConsoleOutputCharacterW(output, row.data(), info.dwSize.X, start, &got);
-    std::wstring line(row.data(), got);
-    line.erase(line.find_last_not_of(L' ') + 1);
-    lines.push_back(line);
+  if (GetConsoleScreenBufferInfo(output, &info)) {
+    std::vector<wchar_t> row(static_cast<std::size_t>(info.dwSize.X));
+    for (SHORT y = 0; y < info.dwSize.Y; ++y) {
+      DWORD got = 0;
+      const COORD start = {0, y};
+      ReadConsoleOutputCharacterW(output, row.data(), info.dwSize.X, start, &got);
+      std::wstring line(row.data(), got);
+      line.erase(line.find_last_not_of(L' ') + 1);
+      lines.push_back(utf8(line));
+    }
   }
   while (!lines.empty() && lines.back().empty()) lines.pop_back();
-  return lines;
-}
-
-// The expected screen: the lines of a UTF-8 file.
-std::vector<std::wstring> expectedScreen(const wchar_t* path) {
-  const std::string text = readFile(path);
-  std::vector<std::wstring> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    const int size = static_cast<int>(end - start);
-    std::wstring line(static_cast<std::size_t>(size), L'\0');
-    if (size > 0) {
-      line.resize(static_cast<std::size_t>(
-          MultiByteToWideChar(CP_UTF8, 0, text.data() + start, size, &line[0], size)));
-    }
-    lines.push_back(line);
-    start = end + 1;
-  }
-  return lines;
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
 }
 
 // Polls until done() holds or the program ends (true), or the guard runs
@@ -155,13 +139,13 @@ int wmain(int argc, wchar_t** argv) {
   int next = 3;
   DWORD guardMs = 60000;
   const wchar_t* action = nullptr;
-  std::vector<std::wstring> expected;
+  std::string expected;
   bool screenGiven = false;
   for (; next + 1 < argc; ++next) {
     if (std::wcscmp(argv[next], L"--guard") == 0) {
       guardMs = static_cast<DWORD>(std::wcstoul(argv[++next], nullptr, 10)) * 1000;
     } else if (std::wcscmp(argv[next], L"--screen") == 0) {
-      expected = expectedScreen(argv[++next]);
+      expected = readFile(argv[++next]);
       screenGiven = true;
     } else if (std::wcscmp(argv[next], L"--kill") == 0 ||
                std::wcscmp(argv[next], L"--ctrl-c") == 0) {
@@ -211,7 +195,7 @@ int wmain(int argc, wchar_t** argv) {
   // queue means every key has been read; the screen then tells how far the
   // program has gone with the last of them.
   const char* waiting = nullptr;
-  std::vector<std::wstring> shown;
+  std::string shown;
   if (action != nullptr) {
     const bool reached = waitFor(program.hProcess, guardMs, [&] {
       DWORD queued = 0;
@@ -244,7 +228,7 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(out, "exit: none (no end within %lu s)\n", guardMs / 1000);
   if (waiting != nullptr) std::fprintf(out, "waiting: %s\n", waiting);
   std::fprintf(out, "code page: %u %u\nscreen:\n", before, after);
-  for (const std::wstring& line : shown) std::fprintf(out, "%s\n", utf8(line).c_str());
+  std::fputs(shown.c_str(), out);
   std::fclose(out);
   return 0;
 }

@@ -620,19 +620,16 @@ class StillWaiting(Exception):
 
 
 def threads(pid):
-    """(state, where it sleeps, clock ticks used) of each of the program's
-    threads, from /proc; a thread that ends meanwhile is left out."""
+    """(state, clock ticks used) of each of the program's threads, from
+    /proc; a thread that ends meanwhile is left out."""
     found = []
     for task in os.listdir(f"/proc/{pid}/task"):
         try:
             with open(f"/proc/{pid}/task/{task}/stat") as f:
                 fields = f.read().rpartition(")")[2].split()
-            with open(f"/proc/{pid}/task/{task}/wchan") as f:
-                waits_in = f.read().strip()
         except OSError:
             continue
-        ticks = int(fields[11]) + int(fields[12])  # utime + stime
-        found.append((fields[0], waits_in, ticks))
+        found.append((fields[0], int(fields[11]) + int(fields[12])))  # state, utime + stime
     return found
 
 
@@ -653,7 +650,7 @@ def reading(pid):
 def stopped(pid):
     """Whether none of the program's threads runs or is about to: each
     sleeps, or the program has ended."""
-    return all(state != "R" for state, _, _ in threads(pid))
+    return all(state != "R" for state, _ in threads(pid))
 
 
 def wait_until(condition, pid, what, deadline):
@@ -664,7 +661,7 @@ def wait_until(condition, pid, what, deadline):
 
 
 def processor_ticks(pid):
-    return sum(ticks for _, _, ticks in threads(pid))
+    return sum(ticks for _, ticks in threads(pid))
 
 
 # What a sanitized program writes when it refuses an allocation over the limit
