@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/pass.h"
+#include "platform/streams.h"
 #include "platform/system.h"
 
 // The messages are GBK bytes: the build compiles each source from a copy
@@ -166,73 +167,23 @@ bool scanNumber(int first, int& value) {
   return fitsInt(wide, value);
 }
 
-#ifdef __GLIBCXX__
-
-// libstdc++'s std::cin >> int takes every digit itself, in constant memory:
-// an optional speed-up over the way below, which costs a stream buffer of
-// its own for every number read (the queue programs read every choice so).
-// It ends the number where input came late.
-bool extractNumber(int first, int& value) {
-  int read;
-  const bool ok = static_cast<bool>(std::cin >> read);
-  const bool cut = readWasCut();
-  std::cin.clear();  // neither a failure nor an end of input may stick
-  if (!ok) return false;
-  long long wide = read;
-  if (cut) takeRemainingDigits(wide, first == '-');
-  return fitsInt(wide, value);
-}
-
-#else
-
-// Standard input as std::cin sees it for one number: no more than an int's
-// sign and digits. Other standard libraries (libc++) keep every digit that
-// std::cin >> reads, in memory that grows with the number; given no more,
-// it reads in constant memory, and the rest are taken one at a time. The
-// characters come from the C library's standard input, which std::cin
-// shares.
-class FirstCharacters : public std::streambuf {
- public:
-  explicit FirstCharacters(int count) : left_(count) {}
-
- protected:
-  // The next character, left in standard input.
-  int_type underflow() override {
-    if (left_ == 0) return traits_type::eof();
-    const int c = std::getchar();
-    if (c == EOF) return traits_type::eof();
-    std::ungetc(c, stdin);
-    return c;
-  }
-
-  // The next character, taken.
-  int_type uflow() override {
-    if (left_ == 0) return traits_type::eof();
-    const int c = std::getchar();
-    if (c == EOF) return traits_type::eof();
-    --left_;
-    return c;
-  }
-
- private:
-  int left_;
-};
-
 // As scanNumber, through std::cin: eleven characters at most into a long
-// long, the rest taken here.
+// long, the rest taken here, so that a number of any length is read in
+// constant memory, and one that came late is read whole.
 bool extractNumber(int first, int& value) {
-  FirstCharacters number(11);
-  std::streambuf* const input = std::cin.rdbuf(&number);
   long long wide;
-  const bool extracted = static_cast<bool>(std::cin >> wide);
-  std::cin.rdbuf(input);  // and clear(): neither a failure nor an end may stick
+  bool extracted;
+  {
+    FirstCharacters number(11);
+    std::streambuf* const input = std::cin.rdbuf(&number);
+    extracted = static_cast<bool>(std::cin >> wide);
+    std::cin.rdbuf(input);  // and clear(): neither a failure nor an end may stick
+  }
   readWasCut();
   if (!extracted) return false;
   takeRemainingDigits(wide, first == '-');
   return fitsInt(wide, value);
 }
-
-#endif  // __GLIBCXX__
 
 bool readInt(Via via, int& value) {
   checkOutput();
@@ -342,6 +293,7 @@ void init(const char* program, const char* summary, int argc, char** argv) {
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
   }
+  setUpStandardStreams();
   os::useStreamsWithoutLocks();
 }
 

@@ -1,0 +1,126 @@
+#include "platform/streams.h"
+
+#include <algorithm>
+#include <climits>
+#include <ios>
+#include <iostream>
+#include <iterator>
+#include <locale>
+#include <type_traits>
+
+namespace console {
+namespace {
+
+// std::cout's buffer: none of its own. Whatever an insertion writes goes
+// to stdout at once, in the pieces the insertion gives, so that output
+// written with printf and with std::cout keeps its order; a flush flushes
+// stdout.
+class StdoutPieces : public std::streambuf {
+ protected:
+  int_type overflow(int_type c) override {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    return std::putc(c, stdout) == EOF ? traits_type::eof() : c;
+  }
+
+  std::streamsize xsputn(const char* text, std::streamsize count) override {
+    return static_cast<std::streamsize>(
+        std::fwrite(text, 1, static_cast<std::size_t>(count), stdout));
+  }
+
+  int sync() override { return std::fflush(stdout) == 0 ? 0 : -1; }
+};
+
+// Integers in the format std::cout starts with (decimal, no '+', no width)
+// written as their digits; the standard facet formats them through the C
+// library's snprintf in some standard libraries.
+class PlainIntegers : public std::num_put<char> {
+ protected:
+  iter_type do_put(iter_type out, std::ios_base& stream, char fill, long value) const override {
+    return plain(stream) ? write(out, value) : std::num_put<char>::do_put(out, stream, fill, value);
+  }
+  iter_type do_put(iter_type out, std::ios_base& stream, char fill,
+                   unsigned long value) const override {
+    return plain(stream) ? write(out, value) : std::num_put<char>::do_put(out, stream, fill, value);
+  }
+  iter_type do_put(iter_type out, std::ios_base& stream, char fill,
+                   long long value) const override {
+    return plain(stream) ? write(out, value) : std::num_put<char>::do_put(out, stream, fill, value);
+  }
+  iter_type do_put(iter_type out, std::ios_base& stream, char fill,
+                   unsigned long long value) const override {
+    return plain(stream) ? write(out, value) : std::num_put<char>::do_put(out, stream, fill, value);
+  }
+
+ private:
+  static bool plain(const std::ios_base& stream) {
+    const std::ios_base::fmtflags base = stream.flags() & std::ios_base::basefield;
+    return (base == std::ios_base::dec || base == 0) &&
+           (stream.flags() & std::ios_base::showpos) == 0 && stream.width() == 0;
+  }
+
+  // The digits from the last, each computed from a value at most 0 (a
+  // negative value cannot always be made positive).
+  template <typename Integer>
+  static iter_type write(iter_type out, Integer value) {
+    char digits[24];
+    char* first = std::end(digits);
+    bool negative = false;
+    if constexpr (std::is_signed<Integer>::value) negative = value < 0;
+    do {
+      const Integer rest = value / 10;
+      const auto digit = static_cast<int>(negative ? rest * 10 - value : value - rest * 10);
+      *--first = static_cast<char>('0' + digit);
+      value = rest;
+    } while (value != 0);
+    if (negative) *--first = '-';
+    return std::copy(first, std::end(digits), out);
+  }
+};
+
+// Integers read in the format std::cin starts with (decimal): an optional
+// sign and decimal digits, as the standard facet takes them, without the
+// general parsing, which goes through strtoll in some standard libraries.
+// Any other format goes the standard way.
+class PlainIntegerReads : public std::num_get<char> {
+ protected:
+  iter_type do_get(iter_type in, iter_type end, std::ios_base& stream, std::ios_base::iostate& state,
+                   long long& value) const override {
+    const std::ios_base::fmtflags base = stream.flags() & std::ios_base::basefield;
+    if (base != std::ios_base::dec) return std::num_get<char>::do_get(in, end, stream, state, value);
+    const bool negative = in != end && *in == '-';
+    if (in != end && (*in == '-' || *in == '+')) ++in;
+    // The magnitude, up to one past the largest that fits.
+    const unsigned long long limit = negative ? 0ULL - static_cast<unsigned long long>(LLONG_MIN)
+                                              : static_cast<unsigned long long>(LLONG_MAX);
+    unsigned long long magnitude = 0;
+    bool digits = false;
+    for (; in != end && *in >= '0' && *in <= '9'; ++in) {
+      digits = true;
+      const auto digit = static_cast<unsigned>(*in - '0');
+      magnitude = magnitude > (limit - digit) / 10 ? limit + 1 : magnitude * 10 + digit;
+    }
+    state = in == end ? std::ios_base::eofbit : std::ios_base::goodbit;
+    if (!digits) {
+      value = 0;
+      state |= std::ios_base::failbit;
+    } else if (magnitude > limit) {
+      value = negative ? LLONG_MIN : LLONG_MAX;
+      state |= std::ios_base::failbit;
+    } else {
+      value = negative ? static_cast<long long>(0ULL - magnitude) : static_cast<long long>(magnitude);
+    }
+    return in;
+  }
+};
+
+}  // namespace
+
+void setUpStandardStreams() {
+  // Never destroyed: std::cout may still be flushed as the process ends.
+  static auto* const pieces = new StdoutPieces;
+  std::cout.rdbuf(pieces);
+  std::cout.imbue(std::locale(std::cout.getloc(), new PlainIntegers));
+  std::cin.imbue(std::locale(std::cin.getloc(), new PlainIntegerReads));
+}
+
+}  // namespace console

@@ -1,0 +1,54 @@
+#ifndef PLATFORM_STREAMS_H_
+#define PLATFORM_STREAMS_H_
+
+#include <cstdio>
+#include <streambuf>
+
+// The standard streams as the console layer sets them up. Every C++ standard
+// library keeps std::cout and std::cin in step with the C library's stdout
+// and stdin, but some write a character at a time, and format and parse
+// numbers through snprintf and strtoll; these do it the same lean way in
+// every build.
+
+namespace console {
+
+// From here on, what an insertion into std::cout writes goes to stdout at
+// once, in the pieces the insertion gives, so that output written with
+// printf and with std::cout keeps its order (std::flush flushes stdout); and
+// integers in the default format (decimal, no '+', no width) are written and
+// read by std::cout and std::cin directly, any other format the standard
+// way. Call once, before either stream is used.
+void setUpStandardStreams();
+
+// Standard input as std::cin sees it for one number: no more than limit
+// characters of it, taken from stdin one at a time. A character that the
+// reader looked at without taking goes back to stdin when this ends, so that
+// the next read, by either stream, gets it.
+class FirstCharacters : public std::streambuf {
+ public:
+  explicit FirstCharacters(int limit) : left_(limit) {}
+  FirstCharacters(const FirstCharacters&) = delete;
+  FirstCharacters& operator=(const FirstCharacters&) = delete;
+  ~FirstCharacters() override {
+    if (gptr() < egptr()) std::ungetc(traits_type::to_int_type(*gptr()), stdin);
+  }
+
+ protected:
+  int_type underflow() override {
+    if (left_ == 0) return traits_type::eof();
+    const int c = std::getchar();
+    if (c == EOF) return traits_type::eof();
+    --left_;
+    held_ = traits_type::to_char_type(c);
+    setg(&held_, &held_, &held_ + 1);
+    return c;
+  }
+
+ private:
+  int left_;
+  char held_ = 0;
+};
+
+}  // namespace console
+
+#endif  // PLATFORM_STREAMS_H_
