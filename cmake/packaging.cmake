@@ -1,9 +1,11 @@
 # Packages of the five programs, made by cpack in a build folder: a Debian
-# package (cpack -G DEB) of a Linux build, a ZIP (cpack -G ZIP) of the
-# Windows build. The Debian package holds the programs, their manual pages
-# (man/), the README, the copyright file and the changelog; the ZIP holds
-# the programs with a README.txt for Windows users and LICENSE.txt beside
-# them.
+# package (cpack -G DEB) of a Linux build, an archive (cpack -G TGZ) of a
+# Linux build whose programs are linked statically, a ZIP (cpack -G ZIP) of
+# the Windows build. The Debian package holds the programs, their manual
+# pages (man/), the README, the copyright file and the changelog; the
+# archive the programs, their pages, the README and LICENSE; the ZIP the
+# programs with a README.txt for Windows users, LICENSE.txt and the manual
+# as text.
 
 set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VENDOR "Menu containers")
@@ -32,6 +34,15 @@ if(WIN32)
   install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME windows-x86_64)
+elseif(STATIC_PROGRAMS)
+  # Programs that run on any Linux of their processor: an archive to unpack
+  # under a prefix (/usr/local, ~/.local), which puts them in bin/ and their
+  # manual pages in share/man/, where PATH and man look.
+  install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
+          DESTINATION ${CMAKE_INSTALL_DOCDIR})
+  set(CPACK_GENERATOR TGZ)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  set(CPACK_SYSTEM_NAME linux-${CMAKE_SYSTEM_PROCESSOR})
 else()
   install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DOCDIR})
   # The licence in Debian's machine-readable copyright format, made from

@@ -10,7 +10,9 @@ through /proc; its time limit only guards against a hang.
 
 With --windows the programs are Windows executables run through --wrapper
 (wine): their text-mode output ends lines in \\r\\n, and the cases that need
-a pseudo-terminal or an address-space limit are skipped.
+a pseudo-terminal or an address-space limit are skipped. Linux programs for
+another processor run through --wrapper too (qemu-user), all cases but those
+that limit the address space, which would limit the emulator.
 """
 
 import argparse
@@ -735,6 +737,8 @@ def skip_reason(runner, case):
         return "a statically linked program cannot load the terminfo library"
     if case.memory is not None and not LINUX:
         return "limits the address space, which only Linux enforces"
+    if case.memory is not None and runner.wrapper:
+        return "limits the address space, which would be the emulator's"
     if ({case.feed, case.redirect} & {"held", "hung-up", "late", "idle", "slow"}) and not LINUX:
         return "watches the program through /proc: Linux only"
     return None

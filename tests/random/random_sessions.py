@@ -86,9 +86,9 @@ def session(r, highest, prompting):
     return text.encode("latin-1")
 
 
-def run(program_path, data, time_limit):
+def run(command, data, time_limit):
     try:
-        done = subprocess.run([program_path], input=data, capture_output=True, timeout=time_limit)
+        done = subprocess.run(command, input=data, capture_output=True, timeout=time_limit)
     except subprocess.TimeoutExpired:
         return f"no exit within {time_limit:g} s"
     problems = []
@@ -113,15 +113,17 @@ def main():
     parser.add_argument("--count", type=int, default=300)
     parser.add_argument("--time-limit", type=float, default=60.0,
                         help="seconds for one run: only a guard against a hang")
+    parser.add_argument("--wrapper", default="",
+                        help="command that runs a program, e.g. an emulator")
     args = parser.parse_args()
 
     highest, prompting = menu(args.program)
-    path = os.path.join(args.bin_dir, args.program)
+    command = args.wrapper.split() + [os.path.join(args.bin_dir, args.program)]
     seeds = [args.seed + i for i in range(args.count)]
     inputs = {seed: session(random.Random(f"{args.program}:{seed}"), highest, prompting)
               for seed in seeds}
     with concurrent.futures.ThreadPoolExecutor(max_workers=2) as pool:
-        runs = pool.map(lambda seed: run(path, inputs[seed], args.time_limit), seeds)
+        runs = pool.map(lambda seed: run(command, inputs[seed], args.time_limit), seeds)
         outcomes = dict(zip(seeds, runs))
 
     failed = [seed for seed in seeds if outcomes[seed]]

