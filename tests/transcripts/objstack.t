@@ -82,6 +82,7 @@ out:  "{menu}请输入需要初始化的栈的容量：\n\t\t\t\t初始化成功
 exit: 0
 
 case: a stack of capacity 2000000000 is made at once
+needs: 64-bit
 in:   "1\n2000000000\n\n" "3\n\n" "8\n\n" "4\n\n" "0\n"
 out:  "{menu}请输入需要初始化的栈的容量：\n\t\t\t\t初始化成功\n"
       "{menu}\t\t栈的大小是2000000000"
@@ -93,6 +94,12 @@ exit: 0
 case: a stack whose array cannot be obtained ends the process with status -1, never a success
 memory: 256
 in:   "1\n2000000000\n\n" "0\n"
+out:  "{menu}请输入需要初始化的栈的容量：\n\t\t"
+exit: 255
+
+case: on a 32-bit system, a stack of more bytes than the address space counts ends the process with status -1
+needs: 32-bit
+in:   "1\n1073741824\n\n" "0\n"
 out:  "{menu}请输入需要初始化的栈的容量：\n\t\t"
 exit: 255
 

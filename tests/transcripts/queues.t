@@ -123,6 +123,7 @@ out:  "{menu}\t\t请输入队列的容量：\t\t队列初始化成功\n"
 exit: 0
 
 case: a queue of capacity 2000000000 is made at once
+needs: 64-bit
 in:   "1\n2000000000\n\n" "4\n\n" "3\n\n" "5\n\n" "0\n"
 out:  "{menu}\t\t请输入队列的容量：\t\t队列初始化成功\n"
       "{menu}已将数字2入队列\n当前有1个数据，最多可存放2000000000个数据\n"
@@ -134,6 +135,12 @@ exit: 0
 case: a queue whose arrays cannot be obtained ends the process with status -1, never a success
 memory: 256
 in:   "1\n2000000000\n\n" "0\n"
+out:  "{menu}\t\t请输入队列的容量："
+exit: 255
+
+case: on a 32-bit system, a queue of more bytes than the address space counts ends the process with status -1
+needs: 32-bit
+in:   "1\n1073741824\n\n" "0\n"
 out:  "{menu}\t\t请输入队列的容量："
 exit: 255
 

@@ -105,6 +105,7 @@ out:  "{menu}\t\t初始化成功\n"
 exit: 0
 
 case: a stack of capacity 2000000000 is made at once
+needs: 64-bit
 in:   "1\n2000000000\n\n" "3\n\n" "6\n\n" "9\n\n" "8\n\n" "5\n1999999999\n\n" "0\n"
 out:  "{menu}\t\t请输入需要初始化的栈的容量：\t\t初始化成功\n"
       "{menu}\t\t栈的大小是2000000000"
@@ -118,6 +119,18 @@ exit: 0
 case: a stack whose array cannot be obtained ends the process with status -1, never a success
 memory: 256
 in:   "1\n2000000000\n\n" "0\n"
+out:  "{menu}\t\t请输入需要初始化的栈的容量："
+exit: 255
+
+case: on a 32-bit system, a stack of more bytes than the address space counts ends the process with status -1
+needs: 32-bit
+in:   "1\n1073741824\n\n" "0\n"
+out:  "{menu}\t\t请输入需要初始化的栈的容量："
+exit: 255
+
+case: on a 32-bit system, a stack nearly as large as half the address space ends the process with status -1
+needs: 32-bit
+in:   "1\n536870000\n\n" "0\n"
 out:  "{menu}\t\t请输入需要初始化的栈的容量："
 exit: 255
 

@@ -1,0 +1,199 @@
+// The web page in a real browser (headless Chromium, driven by
+// puppeteer-core), served as a person would serve it: python3's
+// http.server in the site's folder. For each program, a session is typed
+// into the page's terminal and what the program wrote there is compared
+// with what the same input gives it on a pipe (Node.js's WASI, the same
+// .wasm), decoded; then an overflow, its end in words and the restart; the
+// language switch; the page offline once loaded; and the site's size. Prints how long the first menu took
+// to show (a figure for the docs, not a verdict).
+//
+//   node page_test.mjs --site DIR --modules DIR --programs DIR --runner run_wasi.cjs
+//                      --browser /usr/bin/chromium
+import { spawn, spawnSync } from "node:child_process";
+import { readdirSync, statSync } from "node:fs";
+import { createRequire } from "node:module";
+import { join, resolve } from "node:path";
+import { parseArgs } from "node:util";
+
+const { values: options } = parseArgs({
+  options: Object.fromEntries(["site", "modules", "programs", "runner", "browser"]
+    .map((name) => [name, { type: "string" }])),
+});
+const puppeteer = createRequire(resolve(options.modules, "x"))("puppeteer-core");
+const CLEAR = "\x1b[H\x1b[2J";
+const SITE_LIMIT = 1.5 * 1024 * 1024;
+
+// A session: the lines typed (each ended by Enter; "\b" is Backspace), and
+// how it ends: "eof" (Ctrl-D on an empty line) or the program's own exit.
+const STACK = ["1", "3", "", "6", "", "6", "", "9", "", "7", "", "9x\b", "", "abc", "", "3", ""];
+const RECSTACK = ["1", "", "6", "", "6", "", "9", "", "7", "", "9x\b", "", "abc", "", "3", ""];
+const QUEUE = ["1", "3", "", "4", "", "4", "", "7", "", "5", "", "7x\b", "", "abc", "", "3", ""];
+const SESSIONS = {
+  stackcon: { typed: STACK, overflow: ["2", "", "6"] },
+  objstack: { typed: STACK, overflow: ["2", "", "6"] },
+  recstack: { typed: RECSTACK, overflow: ["2", "", "6"] },
+  pairqueue: { typed: QUEUE, overflow: ["2", "", "4"] },
+  heirqueue: { typed: QUEUE, overflow: ["2", "", "4"] },
+};
+
+const failures = [];
+function check(condition, what) {
+  if (!condition) failures.push(what);
+  return condition;
+}
+
+// What a line typed with Backspaces sends.
+const edited = (line) => [...line].reduce((sent, key) => (key === "\b" ? sent.slice(0, -1)
+  : sent + key), "");
+
+function onPipe(program, lines) {
+  const input = lines.map((line) => edited(line) + "\n").join("");
+  const run = spawnSync(process.execPath, ["--no-warnings", options.runner,
+    join(options.programs, `${program}.wasm`)], { input });
+  return { output: new TextDecoder("gbk").decode(run.stdout), status: run.status };
+}
+
+async function serve() {
+  const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1"],
+    { cwd: options.site, stdio: ["ignore", "pipe", "ignore"] });
+  const port = await new Promise((resolve, reject) => {
+    server.stdout.on("data", (data) => {
+      const found = /port (\d+)/.exec(String(data));
+      if (found) resolve(found[1]);
+    });
+    server.on("exit", () => reject(new Error("http.server ended")));
+  });
+  return { server, origin: `http://127.0.0.1:${port}/` };
+}
+
+// Waits for the page to reach a state; the bound only guards against a hang.
+async function until(page, state, what) {
+  try {
+    await page.waitForFunction(state, { timeout: 60000 });
+  } catch (error) {
+    const seen = await page.evaluate(() => JSON.stringify(window.terminalPage ?? null));
+    throw new Error(`${page.url()}: waited in vain for ${what}; the page: ${seen}`);
+  }
+}
+
+const waitForRead = (page) => until(page, () => terminalPage.waiting || terminalPage.ended !== null,
+  "the program to read or end");
+
+async function type(page, lines) {
+  for (const line of lines) {
+    for (const key of line) {
+      if (key === "\b") await page.keyboard.press("Backspace");
+      else await page.keyboard.type(key);
+    }
+    await page.keyboard.press("Enter");
+    await waitForRead(page);
+  }
+}
+
+async function session(page, origin, program) {
+  const { typed, overflow } = SESSIONS[program];
+  await page.goto(`${origin}?program=${program}`);
+  await until(page, () => terminalPage.firstMenuAt !== null, "the first menu");
+  const firstMenu = await page.evaluate(() => terminalPage.firstMenuAt);
+
+  // A session ended by Ctrl-D on an empty line: as on a pipe to its end.
+  await type(page, typed);
+  await page.keyboard.down("Control");
+  await page.keyboard.press("d");
+  await page.keyboard.up("Control");
+  await until(page, () => terminalPage.ended !== null, "the program's end");
+  let shown = await page.evaluate(() => ({ output: terminalPage.output,
+    ended: terminalPage.ended, status: document.getElementById("status").textContent,
+    screen: terminalPage.screen() }));
+  let piped = onPipe(program, typed);
+  // At a terminal, the end of input takes the program to a new line.
+  check(shown.output.split(CLEAR).join("") === piped.output + "\n",
+    `${program}: the page's output differs from the pipe's:\n` +
+    `${JSON.stringify(shown.output.split(CLEAR).join(""))}\n${JSON.stringify(piped.output)}`);
+  check(shown.ended === 0 && piped.status === 0, `${program}: Ctrl-D ended with ${shown.ended}`);
+  check(/status 0|状态为 0/.test(shown.status), `${program}: status shown as "${shown.status}"`);
+  const lastScreen = shown.output.split(CLEAR).at(-1).split("\n")
+    .map((row) => row.replace(/\s+/g, " ").trim()).filter(Boolean);
+  const screen = shown.screen.replace(/\s+/g, " ");
+  check(lastScreen.every((row) => screen.includes(row)) && !/[\ufffd\x1b]/.test(screen),
+    `${program}: the screen does not show the last menu as written:\n${shown.screen}`);
+
+  // An overflow ends the program with status -1, which the page says in
+  // words; the button starts it again at its first menu.
+  await page.keyboard.press("Tab");  // out of the terminal and back, by keyboard
+  await page.keyboard.down("Shift");
+  await page.keyboard.press("Tab");
+  await page.keyboard.up("Shift");
+  await page.evaluate(() => document.getElementById("again").click());
+  await waitForRead(page);
+  await type(page, overflow);
+  await until(page, () => terminalPage.ended !== null, "the program's end");
+  shown = await page.evaluate(() => ({ output: terminalPage.output, ended: terminalPage.ended,
+    status: document.getElementById("status").textContent,
+    focused: document.activeElement.id }));
+  piped = onPipe(program, overflow);
+  check(shown.output.split(CLEAR).join("") === piped.output && piped.status === 255 &&
+    shown.ended === -1, `${program}: the overflow gave ${shown.ended}, not -1, or other output`);
+  check(/-1/.test(shown.status) && /overflow|上溢/.test(shown.status),
+    `${program}: an overflow's end shown as "${shown.status}"`);
+  check(shown.focused === "again", `${program}: the focus is on ${shown.focused}, not the button`);
+  await page.keyboard.press("Enter");
+  await waitForRead(page);
+  const restarted = await page.evaluate(() => terminalPage.output);
+  check(restarted === onPipe(program, []).output.replace(/^/, CLEAR),
+    `${program}: the restart does not show the first menu: ${JSON.stringify(restarted)}`);
+  return firstMenu;
+}
+
+async function languages(page, origin) {
+  await page.goto(origin);
+  await page.waitForSelector("#programs li");
+  const before = await page.evaluate(() => [document.documentElement.lang,
+    document.querySelector("h1").textContent, document.querySelector("#programs li").textContent]);
+  await page.click("#language");
+  const after = await page.evaluate(() => [document.documentElement.lang,
+    document.querySelector("h1").textContent, document.querySelector("#programs li").textContent]);
+  check(before[0] === "en" && after[0] === "zh-CN" && /[\u4e00-\u9fff]/.test(after[2]) &&
+    !/[\u4e00-\u9fff]/.test(before[1]) && /[\u4e00-\u9fff]/.test(after[1]),
+    `the language switch: ${JSON.stringify(before)} became ${JSON.stringify(after)}`);
+  await page.click("#language");  // back to what the browser asks for
+}
+
+function siteSize(folder) {
+  return readdirSync(folder).reduce((sum, name) => {
+    const path = join(folder, name);
+    return sum + (statSync(path).isDirectory() ? siteSize(path) : statSync(path).size);
+  }, 0);
+}
+
+const size = siteSize(options.site);
+check(size <= SITE_LIMIT, `the site is ${size} bytes, more than ${SITE_LIMIT}`);
+const { server, origin } = await serve();
+const browser = await puppeteer.launch({
+  executablePath: options.browser,
+  args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+    "--disable-background-networking", "--disable-component-update", "--disable-sync"],
+});
+try {
+  const page = await browser.newPage();
+  await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "light" }]);
+  await page.evaluateOnNewDocument(() => {
+    Object.defineProperty(navigator, "languages", { get: () => ["en-US", "en"] });
+  });
+  await languages(page, origin);
+  for (const program of Object.keys(SESSIONS)) {
+    const firstMenu = await session(page, origin, program);
+    console.log(`${program}: first menu ${Math.round(firstMenu)} ms after the page was opened`);
+  }
+  // Once loaded, the page works offline: every program was kept.
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.setOfflineMode(true);
+  await page.goto(`${origin}?program=heirqueue`);
+  await until(page, () => terminalPage.firstMenuAt !== null, "the first menu, offline");
+} finally {
+  await browser.close();
+  server.kill();
+}
+console.log(`site: ${size} bytes`);
+for (const failure of failures) console.log(`FAIL ${failure}`);
+process.exitCode = failures.length ? 1 : 0;

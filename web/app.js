@@ -1,0 +1,268 @@
+// The page: the five programs to choose from, and the one chosen running on
+// a terminal (xterm.js) that the page drives as a terminal in its usual mode
+// would: typed characters echo, Backspace edits the line, Enter sends it,
+// Ctrl-D on an empty line is the end of input, Ctrl-C stops the program.
+// The programs write GBK, which the terminal decodes (the browser's own
+// decoder, streaming, so that a character split between writes stays whole).
+import { loadProgram, Run } from "./runtime.js";
+
+const TEXTS = {
+  en: {
+    title: "Containers at work",
+    intro: "Five small programs, each driving one container of int through a numbered " +
+      "menu. Pick one: it runs here, in this page, as it would in a terminal.",
+    keys: "Type a choice's number and press Enter; after each result the program waits " +
+      "for Enter. 0 ends it, as does Ctrl-D on an empty line; Ctrl-C stops it. " +
+      "Tab leaves the terminal.",
+    again: "Start it again",
+    other: "中文",
+    loading: (name) => `Loading ${name}…`,
+    ended: (name, status) => `${name} ended with status ${status}.`,
+    failed: (name) => `${name} ended with status -1, after the error it reported above: ` +
+      "its container overflowed or underflowed, or there was no memory for it.",
+    interrupted: (name) => `${name} was stopped by Ctrl-C.`,
+    broken: (name, error) => `${name} could not go on in this page: ${error}`,
+  },
+  zh: {
+    title: "容器的工作",
+    intro: "五个小程序，每个通过编号菜单操作一个 int 容器。选择一个：它就在这个页面里运行，" +
+      "和在终端里一样。",
+    keys: "输入选项的编号并按回车；每次显示结果后，程序等待回车。选 0 或在空行上按 Ctrl-D " +
+      "结束程序，Ctrl-C 中止程序。按 Tab 离开终端。",
+    again: "重新开始",
+    other: "English",
+    loading: (name) => `正在加载 ${name}……`,
+    ended: (name, status) => `${name} 已结束，状态为 ${status}。`,
+    failed: (name) => `${name} 因上面报告的错误而结束，状态为 -1：容器上溢或下溢，或内存不足。`,
+    interrupted: (name) => `${name} 已被 Ctrl-C 中止。`,
+    broken: (name, error) => `${name} 无法在本页面中继续运行：${error}`,
+  },
+};
+
+const THEMES = {
+  light: { background: "#ffffff", foreground: "#1f2328", cursor: "#1f2328",
+    selectionBackground: "#b6d7ff" },
+  dark: { background: "#0d1117", foreground: "#e6edf3", cursor: "#e6edf3",
+    selectionBackground: "#264f78" },
+};
+
+const $ = (id) => document.getElementById(id);
+const dark = matchMedia("(prefers-color-scheme: dark)");
+const programs = await (await fetch("programs.json")).json();
+const modules = new Map();  // compiled programs, by name
+let language = localStorage.getItem("language") ??
+  ((navigator.languages?.[0] ?? navigator.language ?? "").toLowerCase().startsWith("zh")
+    ? "zh" : "en");
+let terminal = null;
+let session = null;  // { name, run, line, decoders, ending }
+
+// What tests and curious people can read of the running program.
+window.terminalPage = {
+  get waiting() { return Boolean(session?.run?.waiting); },
+  get ended() { return session?.ending ?? null; },
+  get output() { return session?.output ?? ""; },
+  get program() { return session?.name ?? null; },
+  firstMenuAt: null,
+  screen() {
+    const buffer = terminal.buffer.active;
+    const rows = [];
+    for (let i = 0; i < buffer.length; i++) rows.push(buffer.getLine(i).translateToString(true));
+    while (rows.length && rows.at(-1) === "") rows.pop();
+    return rows.slice(buffer.baseY).join("\n");
+  },
+};
+
+function text() {
+  return TEXTS[language];
+}
+
+function showTexts() {
+  document.documentElement.lang = language === "zh" ? "zh-CN" : "en";
+  for (const element of document.querySelectorAll("[data-text]")) {
+    element.textContent = text()[element.dataset.text];
+  }
+  $("language").textContent = text().other;
+  $("language").lang = language === "zh" ? "en" : "zh";
+  document.title = session ? `${session.name} · ${text().title}` : text().title;
+  const list = $("programs");
+  list.replaceChildren(...programs.map((program) => {
+    const item = document.createElement("li");
+    const link = document.createElement("a");
+    link.href = `?program=${program.name}`;
+    const name = document.createElement("strong");
+    name.textContent = program.name;
+    const summary = document.createElement("span");
+    summary.textContent = program[language].summary;
+    const paragraph = document.createElement("span");
+    paragraph.textContent = program[language].text;
+    link.append(name, summary, paragraph);
+    link.addEventListener("click", (event) => {
+      event.preventDefault();
+      history.pushState(null, "", link.href);
+      route();
+    });
+    item.append(link);
+    return item;
+  }));
+  if (session) {
+    const program = programs.find(({ name }) => name === session.name);
+    $("program-name").textContent = session.name;
+    const stop = language === "zh" ? "。" : ". ";
+    $("program-text").textContent = `${program[language].summary}${stop}${program[language].text}`;
+    if (session.ending !== null) $("status").textContent = describe(session.ending);
+  }
+}
+
+function describe(ending) {
+  const name = session.name;
+  if (ending === "interrupted") return text().interrupted(name);
+  if (ending instanceof Error) return text().broken(name, ending.message);
+  if (ending === -1) return text().failed(name);
+  return text().ended(name, ending);
+}
+
+function makeTerminal() {
+  terminal = new Terminal({
+    convertEol: true,
+    rows: 24,
+    cols: 80,  // the menus' tabs need the width; a narrow screen scrolls it
+    fontSize: innerWidth < 600 ? 12 : 15,
+    fontFamily: 'ui-monospace, "Cascadia Mono", "DejaVu Sans Mono", "Noto Sans Mono CJK SC", monospace',
+    cursorBlink: true,
+    theme: THEMES[dark.matches ? "dark" : "light"],
+  });
+  terminal.open($("terminal"));
+  // Tab moves the focus on, out of the terminal, as everywhere in the page.
+  terminal.attachCustomKeyEventHandler((event) => event.key !== "Tab");
+  terminal.onData(typed);
+  const theme = () => {
+    terminal.options.theme = THEMES[dark.matches ? "dark" : "light"];
+    $("terminal").style.setProperty("--terminal", terminal.options.theme.background);
+  };
+  dark.addEventListener("change", theme);
+  theme();
+}
+
+async function start(name) {
+  session?.run?.stop();
+  session = { name, run: null, line: "", output: "", ending: null,
+    decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
+  const current = session;
+  $("choose").hidden = true;
+  $("session").hidden = false;
+  $("end").hidden = true;
+  showTexts();
+  if (!terminal) makeTerminal();
+  terminal.reset();
+  terminal.write(text().loading(name));
+  if (!modules.has(name)) modules.set(name, await loadProgram(`programs/${name}.wasm.gz`));
+  if (session !== current) return;  // another program was chosen meanwhile
+  terminal.reset();
+  current.run = new Run(modules.get(name), name, {
+    output: (fd, bytes) => {
+      const decoded = current.decoders[fd].decode(bytes, { stream: true });
+      current.output += decoded;
+      terminal.write(decoded);
+    },
+    ended: (ending) => finish(current, ending),
+  });
+  terminal.focus();
+  current.run.start();
+  if (current.run.waiting && window.terminalPage.firstMenuAt === null) {
+    window.terminalPage.firstMenuAt = performance.now();
+  }
+}
+
+function finish(current, ending) {
+  if (current !== session) return;
+  for (const fd of [1, 2]) {
+    const rest = current.decoders[fd].decode();
+    current.output += rest;
+    terminal.write(rest);
+  }
+  current.ending = ending;
+  $("status").textContent = describe(ending);
+  $("end").hidden = false;
+  $("again").focus();
+}
+
+function send(bytes) {
+  session.run.give(bytes);
+}
+
+// What the keyboard types, as a terminal's line discipline takes it.
+function typed(data) {
+  const run = session?.run;
+  if (!run || run.over) return;
+  if (data.startsWith("\x1b")) return;  // arrows and function keys: no line editing
+  const encoder = new TextEncoder();
+  let previous = "";
+  for (const character of data) {
+    if (session.run !== run || run.over) return;
+    if (character === "\r" || (character === "\n" && previous !== "\r")) {
+      terminal.write("\r\n");
+      const line = session.line + "\n";
+      session.line = "";
+      send(encoder.encode(line));
+    } else if (character === "\x7f" || character === "\b") {
+      const characters = [...session.line];
+      const last = characters.pop();
+      if (last !== undefined) {
+        session.line = characters.join("");
+        terminal.write(wide(last) ? "\b\b  \b\b" : "\b \b");
+      }
+    } else if (character === "\x15") {  // Ctrl-U: the whole line
+      for (const erased of [...session.line].reverse()) {
+        terminal.write(wide(erased) ? "\b\b  \b\b" : "\b \b");
+      }
+      session.line = "";
+    } else if (character === "\x04") {  // Ctrl-D
+      const line = session.line;
+      session.line = "";
+      send(line ? encoder.encode(line) : null);
+    } else if (character === "\x03") {  // Ctrl-C
+      terminal.write("^C\r\n");
+      run.stop();
+      finish(session, "interrupted");
+    } else if (character >= " ") {
+      session.line += character;
+      terminal.write(character);
+    }
+    previous = character;
+  }
+}
+
+// Whether a character takes two columns (Chinese, Japanese, Korean).
+function wide(character) {
+  return /[\u1100-\u115f\u2e80-\ua4cf\uac00-\ud7a3\uf900-\ufaff\ufe30-\ufe4f\uff00-\uff60\uffe0-\uffe6]/u
+    .test(character);
+}
+
+// The address says what to show: ?program=NAME opens that program.
+function route() {
+  const name = new URLSearchParams(location.search).get("program");
+  if (programs.some((program) => program.name === name)) {
+    if (session?.name !== name || session.ending !== null) start(name);
+  } else {
+    session?.run?.stop();
+    session = null;
+    $("session").hidden = true;
+    $("choose").hidden = false;
+    showTexts();
+  }
+}
+
+$("language").addEventListener("click", () => {
+  language = language === "zh" ? "en" : "zh";
+  localStorage.setItem("language", language);
+  showTexts();
+});
+$("again").addEventListener("click", () => start(session.name));
+$("home").addEventListener("click", (event) => {
+  event.preventDefault();
+  history.pushState(null, "", "./");
+  route();
+});
+addEventListener("popstate", route);
+if ("serviceWorker" in navigator) navigator.serviceWorker.register("sw.js");
+route();

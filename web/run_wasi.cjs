@@ -1,0 +1,26 @@
+// Runs one of the programs built as WebAssembly (WASI) on this process's
+// standard input, output and error, with its arguments and environment, and
+// ends with its exit status: the tests' way to give it pipes, as qemu-user
+// or wine runs the programs of other systems.
+//
+//   node --no-warnings web/run_wasi.cjs PROGRAM.wasm [ARGS...]
+//
+// Everything before the program's first read happens at once, on this one
+// thread (a module loaded and compiled synchronously): the tests take a
+// program whose main thread sleeps for one that waits for input.
+"use strict";
+const { readFileSync } = require("node:fs");
+const { basename } = require("node:path");
+const { WASI } = require("node:wasi");
+
+const [file, ...args] = process.argv.slice(2);
+const wasi = new WASI({
+  version: "preview1",
+  args: [basename(file, ".wasm"), ...args],
+  env: process.env,
+  returnOnExit: true,
+});
+const compiled = new WebAssembly.Module(readFileSync(file));
+const instance = new WebAssembly.Instance(compiled, wasi.getImportObject());
+// An exit status is a byte to the shell that reads it, as on POSIX.
+process.exitCode = wasi.start(instance) & 0xff;
