@@ -127,7 +127,8 @@ function makeTerminal() {
     rows: 24,
     cols: 80,  // the menus' tabs need the width; a narrow screen scrolls it
     fontSize: innerWidth < 600 ? 12 : 15,
-    fontFamily: 'ui-monospace, "Cascadia Mono", "DejaVu Sans Mono", "Noto Sans Mono CJK SC", monospace',
+    fontFamily:
+      'ui-monospace, "Cascadia Mono", "DejaVu Sans Mono", "Noto Sans Mono CJK SC", monospace',
     cursorBlink: true,
     theme: THEMES[dark.matches ? "dark" : "light"],
   });
@@ -233,9 +234,10 @@ function typed(data) {
 }
 
 // Whether a character takes two columns (Chinese, Japanese, Korean).
+const WIDE = new RegExp("[\u1100-\u115f\u2e80-\ua4cf\uac00-\ud7a3\uf900-\ufaff" +
+  "\ufe30-\ufe4f\uff00-\uff60\uffe0-\uffe6]", "u");
 function wide(character) {
-  return /[\u1100-\u115f\u2e80-\ua4cf\uac00-\ud7a3\uf900-\ufaff\ufe30-\ufe4f\uff00-\uff60\uffe0-\uffe6]/u
-    .test(character);
+  return WIDE.test(character);
 }
 
 // The address says what to show: ?program=NAME opens that program.

@@ -4,8 +4,9 @@
 // into the page's terminal and what the program wrote there is compared
 // with what the same input gives it on a pipe (Node.js's WASI, the same
 // .wasm), decoded; then an overflow, its end in words and the restart; the
-// language switch; the page offline once loaded; and the site's size. Prints how long the first menu took
-// to show (a figure for the docs, not a verdict).
+// language switch; the page offline once loaded; and the site's size.
+// Prints how long the first menu took to show (a figure for the docs, not
+// a verdict).
 //
 //   node page_test.mjs --site DIR --modules DIR --programs DIR --runner run_wasi.cjs
 //                      --browser /usr/bin/chromium
@@ -25,9 +26,9 @@ const SITE_LIMIT = 1.5 * 1024 * 1024;
 
 // A session: the lines typed (each ended by Enter; "\b" is Backspace), and
 // how it ends: "eof" (Ctrl-D on an empty line) or the program's own exit.
-const STACK = ["1", "3", "", "6", "", "6", "", "9", "", "7", "", "9x\b", "", "abc", "", "3", ""];
-const RECSTACK = ["1", "", "6", "", "6", "", "9", "", "7", "", "9x\b", "", "abc", "", "3", ""];
-const QUEUE = ["1", "3", "", "4", "", "4", "", "7", "", "5", "", "7x\b", "", "abc", "", "3", ""];
+const STACK = ["1", "3", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
+const RECSTACK = ["1", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
+const QUEUE = ["1", "3", "", "4", "", "4", "", "7", "", "5", "", "5\b7", "", "abc", "", "3", ""];
 const SESSIONS = {
   stackcon: { typed: STACK, overflow: ["2", "", "6"] },
   objstack: { typed: STACK, overflow: ["2", "", "6"] },
@@ -69,7 +70,8 @@ async function serve() {
 // Waits for the page to reach a state; the bound only guards against a hang.
 async function until(page, state, what) {
   try {
-    await page.waitForFunction(state, { timeout: 60000 });
+    // Polled by a timer, not by frames: a page that draws nothing new has none.
+    await page.waitForFunction(state, { timeout: 60000, polling: 20 });
   } catch (error) {
     const seen = await page.evaluate(() => JSON.stringify(window.terminalPage ?? null));
     throw new Error(`${page.url()}: waited in vain for ${what}; the page: ${seen}`);
