@@ -37,12 +37,14 @@ bool waitedForLateInput(int /*error*/) { return false; }
 }  // namespace os
 }  // namespace console
 
-// The C library's allocator takes more memory from the system in one piece
-// a little larger than the request, through an sbrk that ends the program
-// (abort) when that piece is 2 GB or more, where it should fail. Its malloc
-// and calloc give way to these (they are weak), which refuse such a request
-// as they should, with ENOMEM, so that a container too large ends the
-// program with status -1 as everywhere. (The programs never call realloc.)
+// The C library's allocator fails where it must not: its calloc does not
+// check that count * size fits and hands out a small block for a product
+// that wraps round, and it takes more memory from the system in one piece a
+// little larger than the request, through an sbrk that ends the program
+// (abort) when that piece is 2 GB or more. Its malloc and calloc give way
+// to these (they are weak), which refuse such requests as they should, with
+// ENOMEM, so that a container too large ends the program with status -1 as
+// everywhere. (The programs never call realloc.)
 extern "C" void* __libc_malloc(std::size_t size);
 extern "C" void* __libc_calloc(std::size_t count, std::size_t size);
 

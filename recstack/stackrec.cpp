@@ -1,6 +1,5 @@
 #include "recstack/stackrec.h"
 
-#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -8,11 +7,9 @@
 // An array of n zeroed slots, or null when n < 0 or it cannot be had: the
 // callers report that failure in their own ways. calloc hands out zero pages
 // without touching them, so even a huge stack costs nothing until it is used.
-// One slot at least, so that a stack of capacity 0 has an array too. More
-// slots than the address space holds (a 32-bit system's) are refused before
-// calloc, some of which wrap n * sizeof(int) round to a small array.
+// One slot at least, so that a stack of capacity 0 has an array too.
 static int* zeroedSlots(int n) {
-  if (n < 0 || (size_t)n > SIZE_MAX / sizeof(int)) return NULL;
+  if (n < 0) return NULL;
   return (int*)calloc(n > 0 ? (size_t)n : 1, sizeof(int));
 }
 

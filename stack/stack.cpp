@@ -1,7 +1,6 @@
 #include "stack/stack.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,12 +8,9 @@ namespace {
 
 // An array of n zeroed slots, or none (null) when n <= 0; ends the process
 // with status -1 when it cannot be had. calloc hands out zero pages without
-// touching them, so even a huge stack costs nothing until it is used. More
-// slots than the address space holds (a 32-bit system's) are refused before
-// calloc, some of which wrap n * sizeof(int) round to a small array.
+// touching them, so even a huge stack costs nothing until it is used.
 int* zeroedSlots(int n) {
   if (n <= 0) return nullptr;
-  if (static_cast<std::size_t>(n) > SIZE_MAX / sizeof(int)) std::exit(-1);
   void* slots = std::calloc(static_cast<std::size_t>(n), sizeof(int));
   if (slots == nullptr) std::exit(-1);
   return static_cast<int*>(slots);

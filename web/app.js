@@ -187,10 +187,6 @@ function finish(current, ending) {
   $("again").focus();
 }
 
-function send(bytes) {
-  session.run.give(bytes);
-}
-
 // What the keyboard types, as a terminal's line discipline takes it.
 function typed(data) {
   const run = session?.run;
@@ -204,23 +200,21 @@ function typed(data) {
       terminal.write("\r\n");
       const line = session.line + "\n";
       session.line = "";
-      send(encoder.encode(line));
+      run.give(encoder.encode(line));
     } else if (character === "\x7f" || character === "\b") {
       const characters = [...session.line];
       const last = characters.pop();
       if (last !== undefined) {
         session.line = characters.join("");
-        terminal.write(wide(last) ? "\b\b  \b\b" : "\b \b");
+        erase(last);
       }
     } else if (character === "\x15") {  // Ctrl-U: the whole line
-      for (const erased of [...session.line].reverse()) {
-        terminal.write(wide(erased) ? "\b\b  \b\b" : "\b \b");
-      }
+      [...session.line].reverse().forEach(erase);
       session.line = "";
     } else if (character === "\x04") {  // Ctrl-D
       const line = session.line;
       session.line = "";
-      send(line ? encoder.encode(line) : null);
+      run.give(line ? encoder.encode(line) : null);
     } else if (character === "\x03") {  // Ctrl-C
       terminal.write("^C\r\n");
       run.stop();
@@ -231,6 +225,11 @@ function typed(data) {
     }
     previous = character;
   }
+}
+
+// Takes an echoed character off the screen: one column, or two for a wide one.
+function erase(character) {
+  terminal.write(wide(character) ? "\b\b  \b\b" : "\b \b");
 }
 
 // Whether a character takes two columns (Chinese, Japanese, Korean).
