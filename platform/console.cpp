@@ -169,16 +169,20 @@ bool scanNumber(int first, int& value) {
 
 // As scanNumber, through std::cin: eleven characters at most into a long
 // long, the rest taken here, so that a number of any length is read in
-// constant memory, and one that came late is read whole.
+// constant memory, and one that came late is read whole. White space is
+// skipped already (skipToNumber): the stream's own skipping, left on, would
+// look up the locale's character classes at every read.
 bool extractNumber(int first, int& value) {
+  static FirstCharacters number;
+  number.begin(11);
+  std::streambuf* const input = std::cin.rdbuf(&number);
+  const std::ios_base::fmtflags flags = std::cin.flags();
+  std::cin.unsetf(std::ios_base::skipws);
   long long wide;
-  bool extracted;
-  {
-    FirstCharacters number(11);
-    std::streambuf* const input = std::cin.rdbuf(&number);
-    extracted = static_cast<bool>(std::cin >> wide);
-    std::cin.rdbuf(input);  // and clear(): neither a failure nor an end may stick
-  }
+  const bool extracted = static_cast<bool>(std::cin >> wide);
+  std::cin.flags(flags);
+  std::cin.rdbuf(input);  // and clear(): neither a failure nor an end may stick
+  number.end();
   readWasCut();
   if (!extracted) return false;
   takeRemainingDigits(wide, first == '-');

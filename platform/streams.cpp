@@ -6,7 +6,8 @@
 #include <iostream>
 #include <iterator>
 #include <locale>
-#include <type_traits>
+
+#include "platform/decimal.h"
 
 namespace console {
 namespace {
@@ -58,22 +59,10 @@ class PlainIntegers : public std::num_put<char> {
            (stream.flags() & std::ios_base::showpos) == 0 && stream.width() == 0;
   }
 
-  // The digits from the last, each computed from a value at most 0 (a
-  // negative value cannot always be made positive).
   template <typename Integer>
   static iter_type write(iter_type out, Integer value) {
-    char digits[24];
-    char* first = std::end(digits);
-    bool negative = false;
-    if constexpr (std::is_signed<Integer>::value) negative = value < 0;
-    do {
-      const Integer rest = value / 10;
-      const auto digit = static_cast<int>(negative ? rest * 10 - value : value - rest * 10);
-      *--first = static_cast<char>('0' + digit);
-      value = rest;
-    } while (value != 0);
-    if (negative) *--first = '-';
-    return std::copy(first, std::end(digits), out);
+    char digits[kDecimalRoom];
+    return std::copy(decimalBefore(std::end(digits), value), std::end(digits), out);
   }
 };
 
@@ -83,10 +72,11 @@ class PlainIntegers : public std::num_put<char> {
 // Any other format goes the standard way.
 class PlainIntegerReads : public std::num_get<char> {
  protected:
-  iter_type do_get(iter_type in, iter_type end, std::ios_base& stream, std::ios_base::iostate& state,
-                   long long& value) const override {
+  iter_type do_get(iter_type in, iter_type end, std::ios_base& stream,
+                   std::ios_base::iostate& state, long long& value) const override {
     const std::ios_base::fmtflags base = stream.flags() & std::ios_base::basefield;
-    if (base != std::ios_base::dec) return std::num_get<char>::do_get(in, end, stream, state, value);
+    if (base != std::ios_base::dec)
+      return std::num_get<char>::do_get(in, end, stream, state, value);
     const bool negative = in != end && *in == '-';
     if (in != end && (*in == '-' || *in == '+')) ++in;
     // The magnitude, up to one past the largest that fits.
@@ -107,7 +97,8 @@ class PlainIntegerReads : public std::num_get<char> {
       value = negative ? LLONG_MIN : LLONG_MAX;
       state |= std::ios_base::failbit;
     } else {
-      value = negative ? static_cast<long long>(0ULL - magnitude) : static_cast<long long>(magnitude);
+      value =
+          negative ? static_cast<long long>(0ULL - magnitude) : static_cast<long long>(magnitude);
     }
     return in;
   }

@@ -20,17 +20,18 @@ namespace console {
 // way. Call once, before either stream is used.
 void setUpStandardStreams();
 
-// Standard input as std::cin sees it for one number: no more than limit
-// characters of it, taken from stdin one at a time. A character that the
-// reader looked at without taking goes back to stdin when this ends, so that
-// the next read, by either stream, gets it.
+// Standard input as std::cin sees it for one number at a time: no more than
+// a given count of characters, taken from stdin one at a time. One object
+// serves every read (each stream buffer holds a copy of a locale, which some
+// standard libraries count atomically): begin() before the read; end() after
+// it gives a character the reader looked at without taking back to stdin, so
+// that the next read, by either stream, gets it.
 class FirstCharacters : public std::streambuf {
  public:
-  explicit FirstCharacters(int limit) : left_(limit) {}
-  FirstCharacters(const FirstCharacters&) = delete;
-  FirstCharacters& operator=(const FirstCharacters&) = delete;
-  ~FirstCharacters() override {
+  void begin(int limit) { left_ = limit; }
+  void end() {
     if (gptr() < egptr()) std::ungetc(traits_type::to_int_type(*gptr()), stdin);
+    setg(nullptr, nullptr, nullptr);
   }
 
  protected:
@@ -45,7 +46,7 @@ class FirstCharacters : public std::streambuf {
   }
 
  private:
-  int left_;
+  int left_ = 0;
   char held_ = 0;
 };
 
