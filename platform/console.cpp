@@ -26,6 +26,10 @@
 static_assert(sizeof("请") == 3, "string literals must be compiled to GBK");
 #endif
 
+#ifndef OUTPUT_BUFFER_BYTES
+#define OUTPUT_BUFFER_BYTES (1 << 16)
+#endif
+
 namespace console {
 namespace {
 
@@ -293,9 +297,14 @@ void init(const char* program, const char* summary, int argc, char** argv) {
     os::setUpTerminal();
     std::atexit(deliverAtExit);
   } else {
-    // Scripts pipe in whole sessions; a larger buffer means fewer writes.
-    static char buffer[1 << 16];
-    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    // Scripts pipe in whole sessions: larger buffers mean fewer writes, and
+    // fewer reads and looks for waiting input (each a system call). Output
+    // goes in pieces of a pipe's capacity (64 KiB on Linux) unless the build
+    // says otherwise for its C library.
+    static char output[OUTPUT_BUFFER_BYTES];
+    std::setvbuf(stdout, output, _IOFBF, sizeof output);
+    static char input[1 << 16];
+    std::setvbuf(stdin, input, _IOFBF, sizeof input);
   }
   setUpStandardStreams();
   os::useStreamsWithoutLocks();
