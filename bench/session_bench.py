@@ -98,14 +98,27 @@ def session(menu):
     return "".join(passes[:PASSES]) + "0\n"
 
 
+# The reader's one buffer, for every read: a read that made an object of
+# its own would map and fault in fresh memory each time, which on a virtual
+# machine at times cost more than the program measured.
+DRAIN = bytearray(1 << 20)
+
+
+def drain(pipe):
+    """Reads pipe to its end; the number of bytes read."""
+    size = 0
+    with open(pipe.fileno(), "rb", buffering=0, closefd=False) as reader:
+        while count := reader.readinto(DRAIN):
+            size += count
+    return size
+
+
 def timed(command, stdin_path):
     """Wall time of command with stdin from a file and stdout drained from a pipe."""
     with open(stdin_path, "rb") as stdin:
         start = time.perf_counter()
         child = subprocess.Popen(command, stdin=stdin, stdout=subprocess.PIPE)
-        size = 0
-        while chunk := os.read(child.stdout.fileno(), 1 << 20):
-            size += len(chunk)
+        size = drain(child.stdout)
         child.wait()
         elapsed = time.perf_counter() - start
     if child.returncode != 0:
@@ -121,8 +134,7 @@ def writes(command, stdin_path):
     with tempfile.NamedTemporaryFile() as summary, open(stdin_path, "rb") as stdin:
         strace = ["strace", "-c", "-e", "trace=write,writev", "-o", summary.name]
         child = subprocess.Popen(strace + command, stdin=stdin, stdout=subprocess.PIPE)
-        while os.read(child.stdout.fileno(), 1 << 20):
-            pass
+        drain(child.stdout)
         child.wait()
         row = r"^\s*[\d.]+\s+[\d.]+\s+\d+\s+(\d+)\s+(?:\d+\s+)?writev?$"
         return sum(int(calls) for calls in re.findall(row, open(summary.name).read(), re.M))
@@ -147,9 +159,14 @@ def main():
             written = os.path.join(scratch, name + ".out")
             with open(typed, "w") as f:
                 f.write(session(menu))
-            with open(written, "wb") as f, open(typed, "rb") as stdin:
+            # Written here in one piece, not by the program: how a file was
+            # written (in what pieces) decides how fast cat reads it back.
+            with open(typed, "rb") as stdin:
                 program = os.path.join(args.bin_dir, name)
-                subprocess.run([program], stdin=stdin, stdout=f, check=True)
+                output = subprocess.run([program], stdin=stdin, stdout=subprocess.PIPE,
+                                        check=True).stdout
+            with open(written, "wb") as f:
+                f.write(output)
             files[name] = typed, written
         os.sync()  # no write-back of these files while the clock runs
 
