@@ -676,6 +676,10 @@ ALLOCATOR_NOTE = re.compile(rb"==\d+==WARNING: AddressSanitizer failed to alloca
 # What wine itself reports as an error (WINEDEBUG=err+all): not the
 # program's, and shown only where a case fails, to tell why.
 WINE_NOTE = re.compile(rb"^[0-9a-f]{4}:err:[^\n]*\n", re.M)
+# Where wine itself could not start the program (the address it keeps for
+# its shared data was taken): the program never ran, so the case runs again,
+# up to twice.
+WINE_START_FAILURE = re.compile(r"wine: failed to map the shared user data")
 
 
 def check(label, expected_out, expected_errors, expected_exit, result, most_writes=None):
@@ -856,6 +860,10 @@ def run_files(runner, paths, only, terminfo, defined):
                     skips[reason] = skips.get(reason, 0) + 1
                     continue
                 failures = run_case(runner, definitions, program, case)
+                for _ in range(2):
+                    if not (runner.windows and WINE_START_FAILURE.search("\n".join(failures))):
+                        break
+                    failures = run_case(runner, definitions, program, case)
                 if failures:
                     failed += 1
                     print(f"{case.where}: {program}", *failures, sep="\n")
