@@ -318,16 +318,20 @@ class Runner:
             command += [windows_path(os.path.join(self.bin_dir, program + self.suffix))] + case.argv
             line = " ".join(shlex.quote(word) for word in self.wrapper + command)
             try:  # wine's own start, then the driver's two waits
-                subprocess.run(["script", "-qec", line, "/dev/null"], stdin=subprocess.DEVNULL,
-                               capture_output=True, timeout=guard * 3,
-                               env=dict(self.environment(case), WINEDEBUG="-all"))
+                done = subprocess.run(["script", "-qec", line, "/dev/null"],
+                                      stdin=subprocess.DEVNULL, capture_output=True,
+                                      timeout=guard * 3,
+                                      env=dict(self.environment(case), WINEDEBUG="-all"))
             except subprocess.TimeoutExpired:
                 return f"no report from the console driver within {guard * 3} s"
             try:
                 with open(report, encoding="utf-8") as f:
                     text = f.read()
             except OSError:
-                return "the console driver wrote no report"
+                # The driver reports whatever the program does: without a
+                # report, wine did not start the driver at all.
+                return (f"the console driver wrote no report (status {done.returncode}; "
+                        f"the terminal showed {show(done.stdout[-500:])})")
         head, _, shown = text.partition("screen:\n")
         fields = dict(line.split(": ", 1) for line in head.splitlines())
         if "waiting" in fields:
@@ -676,10 +680,11 @@ ALLOCATOR_NOTE = re.compile(rb"==\d+==WARNING: AddressSanitizer failed to alloca
 # What wine itself reports as an error (WINEDEBUG=err+all): not the
 # program's, and shown only where a case fails, to tell why.
 WINE_NOTE = re.compile(rb"^[0-9a-f]{4}:err:[^\n]*\n", re.M)
-# Where wine itself could not start the program (the address it keeps for
-# its shared data was taken): the program never ran, so the case runs again,
-# up to twice.
-WINE_START_FAILURE = re.compile(r"wine: failed to map the shared user data")
+# Where wine itself could not start the program, or the console driver (the
+# address it keeps for its shared data was taken, now and then): nothing
+# ran, so the case runs again, up to twice.
+WINE_START_FAILURE = re.compile(
+    r"wine: failed to map the shared user data|the console driver wrote no report")
 
 
 def check(label, expected_out, expected_errors, expected_exit, result, most_writes=None):
