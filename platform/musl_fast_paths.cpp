@@ -13,9 +13,10 @@
 // would then be linked as well, a second memcpy.
 //
 // printf: musl's reads the format twice, once to check it and once to
-// write, and formats each conversion through its general machinery. A
-// format of text and plain %d, %s, %c and %% conversions, which is all the
-// programs use, is written here at once; any other goes to vfprintf.
+// write, and formats each conversion through its general machinery. Text
+// and plain %d, %s, %c and %% conversions, which is all the programs use,
+// are written here in one pass; from any other conversion on, vfprintf
+// takes the rest.
 //
 // The build compiles this file without the compiler's knowledge of these
 // functions (so that no loop here becomes a call to memcpy, and no printf a
@@ -123,18 +124,21 @@ extern "C" void* memmove(void* to, const void* from, std::size_t count) {
 
 namespace {
 
-// Whether every conversion in format is a plain %d, %s, %c or %%.
-bool isPlain(const char* format) {
-  for (const char* percent = std::strchr(format, '%'); percent != nullptr;
-       percent = std::strchr(percent + 2, '%')) {
-    if (percent[1] == '\0' || std::strchr("dsc%", percent[1]) == nullptr) return false;
+// The count that printf returns for written bytes: -1 after an error of
+// output, or where the count does not fit.
+int counted(long long written, bool failed) {
+  if (failed) return -1;
+  if (written > INT_MAX) {
+    errno = EOVERFLOW;
+    return -1;
   }
-  return true;
+  return static_cast<int>(written);
 }
 
-// Writes a plain format (isPlain) to stdout, as vprintf would: the number of
-// bytes written, or -1 after an error of output.
-int printPlain(const char* format, va_list arguments) {
+// Writes format to stdout as vprintf would, in one pass: the text and the
+// plain conversions itself, and from the first other conversion on, the
+// rest of the format and of the arguments through vfprintf.
+int print(const char* format, va_list arguments) {
   long long written = 0;
   bool failed = false;
   const auto put = [&](const char* text, std::size_t length) {
@@ -146,7 +150,7 @@ int printPlain(const char* format, va_list arguments) {
     const char* const percent = std::strchr(format, '%');
     if (percent == nullptr) {
       put(format, std::strlen(format));
-      break;
+      return counted(written, failed);
     }
     put(format, static_cast<std::size_t>(percent - format));
     char room[console::kDecimalRoom];
@@ -167,19 +171,17 @@ int printPlain(const char* format, va_list arguments) {
       case 'c':
         room[0] = static_cast<char>(va_arg(arguments, int));
         break;
-      default:  // '%'
+      case '%':
         room[0] = '%';
         break;
+      default: {
+        const int rest = std::vfprintf(stdout, percent, arguments);
+        return rest < 0 ? -1 : counted(written + rest, failed);
+      }
     }
     put(text, length);
     format = percent + 2;
   }
-  if (failed) return -1;
-  if (written > INT_MAX) {
-    errno = EOVERFLOW;
-    return -1;
-  }
-  return static_cast<int>(written);
 }
 
 }  // namespace
@@ -187,8 +189,7 @@ int printPlain(const char* format, va_list arguments) {
 extern "C" int printf(const char* format, ...) {
   va_list arguments;
   va_start(arguments, format);
-  const int written =
-      isPlain(format) ? printPlain(format, arguments) : std::vfprintf(stdout, format, arguments);
+  const int written = print(format, arguments);
   va_end(arguments);
   return written;
 }

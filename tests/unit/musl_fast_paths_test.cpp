@@ -83,6 +83,7 @@ TEST(MuslFastPaths, PrintfAsTheLibraryFormats) {
   expectAsFormatted("100%%");
   // Handed on to the C library.
   expectAsFormatted("%5d|%-3d|%+d", 42, 7, 9);
+  expectAsFormatted("[%d|%s] then %05d %s", -3, "a", 42, "b");
   expectAsFormatted("%x %ld %lld %u", 255, 1L << 40, LLONG_MIN, 4000000000U);
   expectAsFormatted("%.2s|%3c|50% off", "abc", 'z', 8);
 }
