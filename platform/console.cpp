@@ -116,7 +116,7 @@ bool readWasCut() {
 int nextChar() {
   if (!os::inputIsWaiting()) flushOutput();
   int c;
-  while ((c = std::getchar()) == EOF && readWasCut()) {
+  while ((c = os::readChar()) == EOF && readWasCut()) {
   }
   return c;
 }
@@ -186,10 +186,11 @@ bool extractNumber(int first, int& value) {
   const bool extracted = static_cast<bool>(std::cin >> wide);
   std::cin.flags(flags);
   std::cin.rdbuf(input);  // and clear(): neither a failure nor an end may stick
-  number.end();
+  const int next = number.end();
   readWasCut();
   if (!extracted) return false;
-  takeRemainingDigits(wide, first == '-');
+  // A number that ended at a character other than a digit has no more.
+  if (next == EOF || std::isdigit(next)) takeRemainingDigits(wide, first == '-');
   return fitsInt(wide, value);
 }
 

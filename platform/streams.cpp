@@ -8,6 +8,7 @@
 #include <locale>
 
 #include "platform/decimal.h"
+#include "platform/system.h"
 
 namespace console {
 namespace {
@@ -24,8 +25,9 @@ class StdoutPieces : public std::streambuf {
   }
 
   std::streamsize xsputn(const char* text, std::streamsize count) override {
-    return static_cast<std::streamsize>(
-        std::fwrite(text, 1, static_cast<std::size_t>(count), stdout));
+    const auto bytes = static_cast<std::size_t>(count);
+    if (os::putInOutputBuffer(text, bytes)) return count;
+    return static_cast<std::streamsize>(std::fwrite(text, 1, bytes, stdout));
   }
 
   int sync() override { return std::fflush(stdout) == 0 ? 0 : -1; }
@@ -105,6 +107,23 @@ class PlainIntegerReads : public std::num_get<char> {
 };
 
 }  // namespace
+
+int FirstCharacters::end() {
+  int next = EOF;
+  if (gptr() < egptr()) next = std::ungetc(traits_type::to_int_type(*gptr()), stdin);
+  setg(nullptr, nullptr, nullptr);
+  return next;
+}
+
+FirstCharacters::int_type FirstCharacters::underflow() {
+  if (left_ == 0) return traits_type::eof();
+  const int c = os::readChar();
+  if (c == EOF) return traits_type::eof();
+  --left_;
+  held_ = traits_type::to_char_type(c);
+  setg(&held_, &held_, &held_ + 1);
+  return c;
+}
 
 void setUpStandardStreams() {
   // Never destroyed: std::cout may still be flushed as the process ends.

@@ -25,25 +25,16 @@ void setUpStandardStreams();
 // serves every read (each stream buffer holds a copy of a locale, which some
 // standard libraries count atomically): begin() before the read; end() after
 // it gives a character the reader looked at without taking back to stdin, so
-// that the next read, by either stream, gets it.
+// that the next read, by either stream, gets it, and returns that character
+// (EOF when there was none: the reader stopped at its limit, or the input
+// at its end).
 class FirstCharacters : public std::streambuf {
  public:
   void begin(int limit) { left_ = limit; }
-  void end() {
-    if (gptr() < egptr()) std::ungetc(traits_type::to_int_type(*gptr()), stdin);
-    setg(nullptr, nullptr, nullptr);
-  }
+  int end();
 
  protected:
-  int_type underflow() override {
-    if (left_ == 0) return traits_type::eof();
-    const int c = std::getchar();
-    if (c == EOF) return traits_type::eof();
-    --left_;
-    held_ = traits_type::to_char_type(c);
-    setg(&held_, &held_, &held_ + 1);
-    return c;
-  }
+  int_type underflow() override;
 
  private:
   int left_ = 0;

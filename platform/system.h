@@ -3,7 +3,9 @@
 
 // What the console layer needs of the operating system, and nothing more.
 // system_posix.cpp and system_windows.cpp each give all of it; the build
-// compiles the one for its system. Only console.cpp calls these.
+// compiles the one for its system. Only the console layer calls these.
+
+#include <cstddef>
 
 namespace console {
 namespace os {
@@ -29,6 +31,16 @@ int drainTerminal();
 // thread uses standard input and output, so that a character read or
 // written need not take the stream's lock.
 void useStreamsWithoutLocks();
+
+// getchar(), without taking the stream's lock where the C library can be
+// asked not to (only the main thread uses the streams).
+int readChar();
+
+// Copies count bytes into standard output's buffer, as fwrite would, where
+// the C library lets that be done directly and they fit without a flush;
+// otherwise copies nothing and returns false, and the caller uses fwrite.
+// Only an optimisation: fwrite's call costs more than a short copy.
+bool putInOutputBuffer(const char* text, std::size_t count);
 
 // Whether a read of standard input can be answered without waiting.
 bool inputIsWaiting();

@@ -310,6 +310,24 @@ void useStreamsWithoutLocks() {
 #endif
 }
 
+int readChar() { return getchar_unlocked(); }
+
+// The pointers that the C library's own putc macro uses, where its header
+// shows them: a line-buffered or unbuffered stream never has room in them,
+// so that its flushing stays the C library's.
+bool putInOutputBuffer(const char* text, std::size_t count) {
+#if defined(__GLIBC__)
+  if (static_cast<std::size_t>(stdout->_IO_write_end - stdout->_IO_write_ptr) < count) return false;
+  std::memcpy(stdout->_IO_write_ptr, text, count);
+  stdout->_IO_write_ptr += count;
+  return true;
+#else
+  static_cast<void>(text);
+  static_cast<void>(count);
+  return false;
+#endif
+}
+
 namespace {
 
 // Whether the C library holds characters of standard input in its buffer,

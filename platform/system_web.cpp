@@ -28,6 +28,10 @@ int drainTerminal() { return 0; }
 
 void useStreamsWithoutLocks() {}  // a C library without threads takes no locks
 
+int readChar() { return std::getchar(); }
+
+bool putInOutputBuffer(const char* /*text*/, std::size_t /*count*/) { return false; }
+
 // Whether the C library holds characters of standard input: a wrong "no"
 // costs one needless flush, which the page does not notice.
 bool inputIsWaiting() { return false; }

@@ -274,6 +274,10 @@ bool inputIsWaiting() {
 // The C runtime offers no switch for a whole stream.
 void useStreamsWithoutLocks() {}
 
+int readChar() { return std::getchar(); }
+
+bool putInOutputBuffer(const char* /*text*/, std::size_t /*count*/) { return false; }
+
 // Standard input is never non-blocking here: a read waits by itself, and
 // any error is a real one.
 bool waitedForLateInput(int) { return false; }
