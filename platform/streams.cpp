@@ -21,6 +21,8 @@ class StdoutPieces : public std::streambuf {
  protected:
   int_type overflow(int_type c) override {
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    const char character = traits_type::to_char_type(c);
+    if (os::putInOutputBuffer(&character, 1)) return c;
     return std::putc(c, stdout) == EOF ? traits_type::eof() : c;
   }
 
