@@ -316,7 +316,7 @@ int readChar() { return getchar_unlocked(); }
 // shows them: a line-buffered or unbuffered stream never has room in them,
 // so that its flushing stays the C library's.
 bool putInOutputBuffer(const char* text, std::size_t count) {
-#if defined(__GLIBC__)
+#if defined(__GLIBC__) && !defined(__UCLIBC__)  // uClibc says it is glibc, with a FILE of its own
   if (static_cast<std::size_t>(stdout->_IO_write_end - stdout->_IO_write_ptr) < count) return false;
   std::memcpy(stdout->_IO_write_ptr, text, count);
   stdout->_IO_write_ptr += count;
@@ -335,7 +335,7 @@ namespace {
 // a poll per character (a number of a million digits, a script piped in at
 // once through a pipe that stays open). False where it cannot be seen.
 bool inputIsBuffered() {
-#if defined(__GLIBC__)
+#if defined(__GLIBC__) && !defined(__UCLIBC__)
   return stdin->_IO_read_ptr < stdin->_IO_read_end;
 #elif defined(HAVE_FREADAHEAD)  // musl, among others
   return __freadahead(stdin) > 0;
