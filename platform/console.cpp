@@ -174,18 +174,12 @@ bool scanNumber(int first, int& value) {
 // As scanNumber, through std::cin: eleven characters at most into a long
 // long, the rest taken here, so that a number of any length is read in
 // constant memory, and one that came late is read whole. White space is
-// skipped already (skipToNumber): the stream's own skipping, left on, would
-// look up the locale's character classes at every read.
+// skipped already (skipToNumber): the stream's own skipping would look up
+// the locale's character classes at every read.
 bool extractNumber(int first, int& value) {
   static FirstCharacters number;
-  number.begin(11);
-  std::streambuf* const input = std::cin.rdbuf(&number);
-  const std::ios_base::fmtflags flags = std::cin.flags();
-  std::cin.unsetf(std::ios_base::skipws);
   long long wide;
-  const bool extracted = static_cast<bool>(std::cin >> wide);
-  std::cin.flags(flags);
-  std::cin.rdbuf(input);  // and clear(): neither a failure nor an end may stick
+  const bool extracted = number.extract(11, wide);
   const int next = number.end();
   readWasCut();
   if (!extracted) return false;

@@ -15,7 +15,8 @@
 // printf: musl's reads the format twice, once to check it and once to
 // write, and formats each conversion through its general machinery. Text
 // and plain %d, %s, %c and %% conversions, which is all the programs use,
-// are written here in one pass; from any other conversion on, vfprintf
+// are written here in one pass, straight into stdout's buffer where the
+// console layer can put them there; from any other conversion on, vfprintf
 // takes the rest.
 //
 // The build compiles this file without the compiler's knowledge of these
@@ -32,6 +33,7 @@
 #include <cstring>
 
 #include "platform/decimal.h"
+#include "platform/system.h"
 
 namespace {
 
@@ -143,7 +145,8 @@ int print(const char* format, va_list arguments) {
   bool failed = false;
   const auto put = [&](const char* text, std::size_t length) {
     if (length == 0) return;
-    failed |= std::fwrite(text, 1, length, stdout) != length;
+    if (!console::os::putInOutputBuffer(text, length))
+      failed |= std::fwrite(text, 1, length, stdout) != length;
     written += static_cast<long long>(length);
   };
   for (;;) {

@@ -110,15 +110,49 @@ class PlainIntegerReads : public std::num_get<char> {
 
 }  // namespace
 
+bool FirstCharacters::extract(int limit, long long& value) {
+  // std::cin's own reader of numbers, with std::cin's flags, as its >> calls
+  // it once its sentry has passed. Held from the first read: >> takes a copy
+  // of the stream's locale every time, which some standard libraries count
+  // with an atomic instruction each way (a tenth of a session's time).
+  static const std::locale locale = std::cin.getloc();
+  static const auto& reader = std::use_facet<std::num_get<char>>(locale);
+  left_ = static_cast<std::size_t>(limit);
+  std::ios_base::iostate state = std::ios_base::goodbit;
+  reader.get(std::istreambuf_iterator<char>(this), std::istreambuf_iterator<char>(), std::cin,
+             state, value);
+  return (state & std::ios_base::failbit) == 0;
+}
+
+void FirstCharacters::takeShown() {
+  if (inPlace_) os::takeInput(static_cast<std::size_t>(gptr() - eback()));
+  inPlace_ = false;
+}
+
 int FirstCharacters::end() {
   int next = EOF;
-  if (gptr() < egptr()) next = std::ungetc(traits_type::to_int_type(*gptr()), stdin);
+  if (gptr() < egptr()) {
+    next = traits_type::to_int_type(*gptr());
+    if (!inPlace_) std::ungetc(next, stdin);
+  }
+  takeShown();
   setg(nullptr, nullptr, nullptr);
   return next;
 }
 
 FirstCharacters::int_type FirstCharacters::underflow() {
+  takeShown();
   if (left_ == 0) return traits_type::eof();
+  std::size_t count;
+  if (const char* const ahead = os::inputAhead(count)) {
+    count = std::min(count, left_);
+    left_ -= count;
+    inPlace_ = true;
+    // Only read: the get area's type asks for char*.
+    char* const start = const_cast<char*>(ahead);
+    setg(start, start, start + count);
+    return traits_type::to_int_type(*start);
+  }
   const int c = os::readChar();
   if (c == EOF) return traits_type::eof();
   --left_;

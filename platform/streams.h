@@ -21,23 +21,28 @@ namespace console {
 void setUpStandardStreams();
 
 // Standard input as std::cin sees it for one number at a time: no more than
-// a given count of characters, taken from stdin one at a time. One object
-// serves every read (each stream buffer holds a copy of a locale, which some
-// standard libraries count atomically): begin() before the read; end() after
-// it gives a character the reader looked at without taking back to stdin, so
-// that the next read, by either stream, gets it, and returns that character
-// (EOF when there was none: the reader stopped at its limit, or the input
-// at its end).
+// a given count of characters, taken from stdin in place where the C
+// library shows its buffer, else one at a time. One object serves every
+// read. extract() reads a number as std::cin >> value does with white space
+// skipping off; end() after it leaves a character the reader looked at
+// without taking in stdin, so that the next read, by either stream, gets it,
+// and returns that character (EOF when there was none: the reader stopped at
+// its limit, or the input at its end).
 class FirstCharacters : public std::streambuf {
  public:
-  void begin(int limit) { left_ = limit; }
+  // Whether a number was read; std::cin's own state is left as it was.
+  bool extract(int limit, long long& value);
   int end();
 
  protected:
   int_type underflow() override;
 
  private:
-  int left_ = 0;
+  // Takes from stdin what the reader took of characters shown in place.
+  void takeShown();
+
+  std::size_t left_ = 0;
+  bool inPlace_ = false;  // the get area is stdin's own buffer
   char held_ = 0;
 };
 

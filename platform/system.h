@@ -42,6 +42,15 @@ int readChar();
 // Only an optimisation: fwrite's call costs more than a short copy.
 bool putInOutputBuffer(const char* text, std::size_t count);
 
+// The characters of standard input that the C library has read ahead into
+// its buffer, where it lets them be seen: where they start, and their count
+// (at least one). nullptr when there are none, or they cannot be seen.
+// takeInput(n) then takes the first n of them, as n getchar() calls would.
+// Only an optimisation: a character at a time through readChar() costs a
+// call each.
+const char* inputAhead(std::size_t& count);
+void takeInput(std::size_t count);
+
 // Whether a read of standard input can be answered without waiting.
 bool inputIsWaiting();
 
