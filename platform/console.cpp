@@ -114,6 +114,11 @@ bool readWasCut() {
 // would wait keeps a scripted session at one write per full buffer, while a
 // person (or a program answering line by line) always sees the prompt.
 int nextChar() {
+  std::size_t count;
+  if (const char* const ahead = os::inputAhead(count)) {  // there: no wait, no flush
+    os::takeInput(1);
+    return static_cast<unsigned char>(*ahead);
+  }
   if (!os::inputIsWaiting()) flushOutput();
   int c;
   while ((c = os::readChar()) == EOF && readWasCut()) {
@@ -127,14 +132,13 @@ void discardLine() {
   while (c != '\n' && c != EOF);
 }
 
-// Skips white space up to the first character of a number, which is left in
-// the stream and returned; ends the program when the input ends first.
+// Skips white space up to the first character of a number, which is taken
+// and returned; ends the program when the input ends first.
 int skipToNumber() {
   int c;
   do c = nextChar();
   while (c != EOF && std::isspace(c));
   if (c == EOF) endOfInput();
-  std::ungetc(c, stdin);
   return c;
 }
 
@@ -162,6 +166,7 @@ bool fitsInt(long long wide, int& value) {
 // It would keep every digit of a longer number, in memory that grows with
 // the number; the rest are taken here instead.
 bool scanNumber(int first, int& value) {
+  std::ungetc(first, stdin);
   long long wide;
   // Eleven characters always fit in a long long; fitsInt judges the value.
   const int scanned = std::scanf("%11lld", &wide);  // NOLINT(cert-err34-c)
@@ -179,7 +184,7 @@ bool scanNumber(int first, int& value) {
 bool extractNumber(int first, int& value) {
   static FirstCharacters number;
   long long wide;
-  const bool extracted = number.extract(11, wide);
+  const bool extracted = number.extract(first, 11, wide);
   const int next = number.end();
   readWasCut();
   if (!extracted) return false;

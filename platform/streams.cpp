@@ -110,14 +110,16 @@ class PlainIntegerReads : public std::num_get<char> {
 
 }  // namespace
 
-bool FirstCharacters::extract(int limit, long long& value) {
+bool FirstCharacters::extract(int first, int limit, long long& value) {
   // std::cin's own reader of numbers, with std::cin's flags, as its >> calls
   // it once its sentry has passed. Held from the first read: >> takes a copy
   // of the stream's locale every time, which some standard libraries count
   // with an atomic instruction each way (a tenth of a session's time).
   static const std::locale locale = std::cin.getloc();
   static const auto& reader = std::use_facet<std::num_get<char>>(locale);
-  left_ = static_cast<std::size_t>(limit);
+  held_ = traits_type::to_char_type(first);
+  setg(&held_, &held_, &held_ + 1);
+  left_ = static_cast<std::size_t>(limit - 1);
   std::ios_base::iostate state = std::ios_base::goodbit;
   reader.get(std::istreambuf_iterator<char>(this), std::istreambuf_iterator<char>(), std::cin,
              state, value);

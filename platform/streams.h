@@ -24,14 +24,15 @@ void setUpStandardStreams();
 // a given count of characters, taken from stdin in place where the C
 // library shows its buffer, else one at a time. One object serves every
 // read. extract() reads a number as std::cin >> value does with white space
-// skipping off; end() after it leaves a character the reader looked at
+// skipping off, from a first character already taken and what follows it;
+// end() after it leaves a character the reader looked at
 // without taking in stdin, so that the next read, by either stream, gets it,
 // and returns that character (EOF when there was none: the reader stopped at
 // its limit, or the input at its end).
 class FirstCharacters : public std::streambuf {
  public:
   // Whether a number was read; std::cin's own state is left as it was.
-  bool extract(int limit, long long& value);
+  bool extract(int first, int limit, long long& value);
   int end();
 
  protected:
