@@ -77,6 +77,14 @@ out:  "{menu}\t\t请输入队列的容量：\t\t队列初始化成功\n"
       "{menu}"
 exit: 0
 
+case: digits read where the C library holds them, then more after a pause: 12 then 3 is 123
+input: late
+in:   "1\n" "12" "3\n\n" "4\n\n" "0\n"
+out:  "{menu}\t\t请输入队列的容量：\t\t队列初始化成功\n"
+      "{menu}已将数字2入队列\n当前有1个数据，最多可存放123个数据\n"
+      "{menu}"
+exit: 0
+
 case: a choice cut by a pause and outside int is no choice, whatever its low bits
 input: late
 in:   "2\n\n" "42949" "67304\n\n" "3\n\n" "0\n"
