@@ -25,10 +25,10 @@ void setUpStandardStreams();
 // library shows its buffer, else one at a time. One object serves every
 // read. extract() reads a number as std::cin >> value does with white space
 // skipping off, from a first character already taken and what follows it;
-// end() after it leaves a character the reader looked at
-// without taking in stdin, so that the next read, by either stream, gets it,
-// and returns that character (EOF when there was none: the reader stopped at
-// its limit, or the input at its end).
+// end() after it leaves a character the reader looked at without taking in
+// stdin, so that the next read, by either stream, gets it, and returns that
+// character (EOF when there was none: the reader stopped at its limit, or
+// the input at its end).
 class FirstCharacters : public std::streambuf {
  public:
   // Whether a number was read; std::cin's own state is left as it was.
