@@ -80,7 +80,8 @@ def main():
             verdict = "met" if ok else "MISSED"
         else:
             verdict = "(the runtime's own start, for reference)"
-        print(f"{name:<10} {ours * 1e6:>9,.0f} {floor * 1e6:>8,.0f} {ours / floor:>6.2f}  {verdict}")
+        print(f"{name:<10} {ours * 1e6:>9,.0f} {floor * 1e6:>8,.0f} {ours / floor:>6.2f}  "
+              f"{verdict}")
     print(f"target: at most {target:g}x the start and end of {FLOOR}"
           f"{' (linked statically)' if static else ''}")
     return 0 if met else 1
