@@ -2,8 +2,9 @@
 #define PLATFORM_SYSTEM_H_
 
 // What the console layer needs of the operating system, and nothing more.
-// system_posix.cpp and system_windows.cpp each give all of it; the build
-// compiles the one for its system. Only the console layer calls these.
+// system_posix.cpp, system_windows.cpp and system_web.cpp each give all of
+// it (the last two with stdio_plain.cpp, for the C library's streams); the
+// build compiles the one for its system. Only the console layer calls these.
 
 #include <cstddef>
 

@@ -28,18 +28,6 @@ int drainTerminal() { return 0; }
 
 void useStreamsWithoutLocks() {}  // a C library without threads takes no locks
 
-int readChar() { return std::getchar(); }
-
-bool putInOutputBuffer(const char* /*text*/, std::size_t /*count*/) { return false; }
-
-// The C library's buffer cannot be seen: a character at a time.
-const char* inputAhead(std::size_t& count) {
-  count = 0;
-  return nullptr;
-}
-
-void takeInput(std::size_t /*count*/) {}
-
 // Whether the C library holds characters of standard input: a wrong "no"
 // costs one needless flush, which the page does not notice.
 bool inputIsWaiting() { return false; }

@@ -274,18 +274,6 @@ bool inputIsWaiting() {
 // The C runtime offers no switch for a whole stream.
 void useStreamsWithoutLocks() {}
 
-int readChar() { return std::getchar(); }
-
-bool putInOutputBuffer(const char* /*text*/, std::size_t /*count*/) { return false; }
-
-// The C library's buffer cannot be seen: a character at a time.
-const char* inputAhead(std::size_t& count) {
-  count = 0;
-  return nullptr;
-}
-
-void takeInput(std::size_t /*count*/) {}
-
 // Standard input is never non-blocking here: a read waits by itself, and
 // any error is a real one.
 bool waitedForLateInput(int) { return false; }
