@@ -23,6 +23,9 @@ const { values: options } = parseArgs({
 const puppeteer = createRequire(resolve(options.modules, "x"))("puppeteer-core");
 const CLEAR = "\x1b[H\x1b[2J";
 const SITE_LIMIT = 1.5 * 1024 * 1024;
+// The suite's guard against a hang, for each wait here and for puppeteer's
+// own (the browser's start, a page's load), in place of its 30 s.
+const GUARD_MS = 60000;
 
 // A session: the lines typed (each ended by Enter; "\b" is Backspace), and
 // how it ends: "eof" (Ctrl-D on an empty line) or the program's own exit.
@@ -72,7 +75,7 @@ async function serve() {
 // puppeteer's waitForFunction, which polls inside the page, once went on
 // waiting for a minute after the state was reached.
 async function until(page, state, what) {
-  const giveUp = Date.now() + 60000;
+  const giveUp = Date.now() + GUARD_MS;
   for (;;) {
     // Between two documents there is none to ask: not yet.
     if (await page.evaluate(state).catch(() => false)) return;
@@ -178,11 +181,13 @@ check(size <= SITE_LIMIT, `the site is ${size} bytes, more than ${SITE_LIMIT}`);
 const { server, origin } = await serve();
 const browser = await puppeteer.launch({
   executablePath: options.browser,
+  timeout: GUARD_MS,
   args: ["--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
     "--disable-background-networking", "--disable-component-update", "--disable-sync"],
 });
 try {
   const page = await browser.newPage();
+  page.setDefaultTimeout(GUARD_MS);
   await page.emulateMediaFeatures([{ name: "prefers-color-scheme", value: "light" }]);
   await page.evaluateOnNewDocument(() => {
     Object.defineProperty(navigator, "languages", { get: () => ["en-US", "en"] });
