@@ -663,8 +663,21 @@ def stopped(pid):
     return all(state != "R" for state, _ in threads(pid))
 
 
+def ended(pid):
+    """Whether the program has ended: its process is gone, or a zombie."""
+    try:
+        with open(f"/proc/{pid}/stat") as f:
+            return f.read().rpartition(")")[2].split()[0] in ("Z", "X")
+    except FileNotFoundError:
+        return True
+
+
 def wait_until(condition, pid, what, deadline):
+    """Waits for the program's state; a program that has ended will never
+    reach it, and is judged at once on what it wrote and its status."""
     while not condition(pid):
+        if ended(pid):
+            return
         if time.monotonic() > deadline:
             raise StillWaiting(f"still waiting for {what}")
         time.sleep(0.002)
