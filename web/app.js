@@ -107,8 +107,9 @@ function showTexts() {
   if (session) {
     const program = programs.find(({ name }) => name === session.name);
     $("program-name").textContent = session.name;
-    const stop = language === "zh" ? "。" : ". ";
-    $("program-text").textContent = `${program[language].summary}${stop}${program[language].text}`;
+    // Under its name the program's paragraph reads on; its summary, a
+    // manual page's lower-case subtitle, would only say the class again.
+    $("program-text").textContent = program[language].text;
     if (session.ending !== null) $("status").textContent = describe(session.ending);
   }
 }
