@@ -673,11 +673,11 @@ def ended(pid):
 
 
 def wait_until(condition, pid, what, deadline):
-    """Waits for the program's state; a program that has ended will never
-    reach it, and is judged at once on what it wrote and its status."""
+    """Waits for the program's state. One that has ended will never reach
+    it: that fails the case at once, not when the guard runs out."""
     while not condition(pid):
         if ended(pid):
-            return
+            raise StillWaiting(f"the program ended while the harness was waiting for {what}")
         if time.monotonic() > deadline:
             raise StillWaiting(f"still waiting for {what}")
         time.sleep(0.002)
