@@ -34,6 +34,15 @@ if(WIN32)
   install(FILES ${PROJECT_BINARY_DIR}/README.txt ${PROJECT_BINARY_DIR}/LICENSE.txt DESTINATION .)
   set(CPACK_GENERATOR ZIP)
   set(CPACK_SYSTEM_NAME windows-x86_64)
+elseif(CMAKE_SYSTEM_NAME STREQUAL "WASI")
+  # The web page's site (web/) in one folder, for any static file host: only
+  # the site, which holds the programs already, not their own install.
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME web)
+  set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+  set(CPACK_COMPONENTS_ALL site)
+  set(CPACK_COMPONENT_INCLUDE_TOPLEVEL_DIRECTORY ON)
 elseif(STATIC_PROGRAMS)
   # Programs that run on any Linux of their processor: an archive to unpack
   # under a prefix (/usr/local, ~/.local), which puts them in bin/ and their
