@@ -15,6 +15,8 @@ const TEXTS = {
       "for Enter. 0 ends it, as does Ctrl-D on an empty line; Ctrl-C stops it. " +
       "Tab leaves the terminal.",
     again: "Start it again",
+    licence: "Licence: MIT",
+    terminalLicence: "The terminal, xterm.js: MIT",
     other: "中文",
     loading: (name) => `Loading ${name}…`,
     ended: (name, status) => `${name} ended with status ${status}.`,
@@ -30,6 +32,8 @@ const TEXTS = {
     keys: "输入选项的编号并按回车；每次显示结果后，程序等待回车。选 0 或在空行上按 Ctrl-D " +
       "结束程序，Ctrl-C 中止程序。按 Tab 离开终端。",
     again: "重新开始",
+    licence: "许可证：MIT",
+    terminalLicence: "终端 xterm.js：MIT",
     other: "English",
     loading: (name) => `正在加载 ${name}……`,
     ended: (name, status) => `${name} 已结束，状态为 ${status}。`,
