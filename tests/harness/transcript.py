@@ -651,9 +651,7 @@ def reading(pid):
     thread stays there."""
     with open(f"/proc/{pid}/wchan") as f:
         waits_in = f.read().strip()
-    with open(f"/proc/{pid}/stat") as f:
-        asleep = f.read().rpartition(")")[2].split()[0] == "S"
-    return asleep and waits_in not in ("", "0") and not any(
+    return process_state(pid) == "S" and waits_in not in ("", "0") and not any(
         lock_or_write in waits_in for lock_or_write in ("futex", "write"))
 
 
@@ -663,13 +661,18 @@ def stopped(pid):
     return all(state != "R" for state, _ in threads(pid))
 
 
-def ended(pid):
-    """Whether the program has ended: its process is gone, or a zombie."""
+def process_state(pid):
+    """The state letter of the program's process ("S" asleep, "Z" ended and
+    not yet waited for...), from /proc; "X" where it is gone."""
     try:
         with open(f"/proc/{pid}/stat") as f:
-            return f.read().rpartition(")")[2].split()[0] in ("Z", "X")
+            return f.read().rpartition(")")[2].split()[0]
     except FileNotFoundError:
-        return True
+        return "X"
+
+
+def ended(pid):
+    return process_state(pid) in ("Z", "X")
 
 
 def wait_until(condition, pid, what, deadline):
