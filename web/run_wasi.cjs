@@ -9,6 +9,13 @@
 // thread (a module loaded and compiled synchronously): the tests take a
 // program whose main thread sleeps for one that waits for input.
 "use strict";
+// Node.js calls its WASI functions as V8's "fast API calls", inside which a
+// garbage collection must not run; yet its WASI accounts the memory it
+// allocates to V8, and after the program's memory has grown by tens of MB
+// that accounting can start one in the middle of a write: Node.js then
+// aborts or crashes (nodejs/node#46777). Plain calls are safe. Set before
+// any module is compiled, which is when the calls are chosen.
+require("node:v8").setFlagsFromString("--no-turbo-fast-api-calls");
 const { readFileSync } = require("node:fs");
 const { basename } = require("node:path");
 const { WASI } = require("node:wasi");

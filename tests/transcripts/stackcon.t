@@ -173,3 +173,11 @@ in:   "1\n40000000\n\n" "1\n40000000\n\n" "0\n"
 out:  "{menu}\t\t请输入需要初始化的栈的容量：\t\t初始化成功\n" x2
       "{menu}"
 exit: 0
+
+case: a stack of 100000000 slots is made, pushed to and printed, as on every system
+in:   "1\n100000000\n\n" "6\n\n" "9\n\n" "0\n"
+out:  "{menu}\t\t请输入需要初始化的栈的容量：\t\t初始化成功\n"
+      "{menu}\t\t已将数字2入栈\n\t\t栈中已有1个数据，最多可存放100000000个数据\n"
+      "{menu}\t\t2 "
+      "{menu}"
+exit: 0
