@@ -9,7 +9,7 @@
 // a verdict).
 //
 //   node page_test.mjs --site DIR --modules DIR --programs DIR --runner run_wasi.cjs
-//                      --browser /usr/bin/chromium
+//                      --browser /usr/bin/chromium [--python python3]
 import { spawn, spawnSync } from "node:child_process";
 import { readdirSync, statSync } from "node:fs";
 import { createRequire } from "node:module";
@@ -17,7 +17,7 @@ import { join, resolve } from "node:path";
 import { parseArgs } from "node:util";
 
 const { values: options } = parseArgs({
-  options: Object.fromEntries(["site", "modules", "programs", "runner", "browser"]
+  options: Object.fromEntries(["site", "modules", "programs", "runner", "browser", "python"]
     .map((name) => [name, { type: "string" }])),
 });
 const puppeteer = createRequire(resolve(options.modules, "x"))("puppeteer-core");
@@ -58,7 +58,8 @@ function onPipe(program, lines) {
 }
 
 async function serve() {
-  const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1"],
+  const server = spawn(options.python ?? "python3",
+    ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1"],
     { cwd: options.site, stdio: ["ignore", "pipe", "ignore"] });
   const port = await new Promise((resolve, reject) => {
     server.stdout.on("data", (data) => {
