@@ -135,6 +135,9 @@ function makeTerminal() {
     fontFamily:
       'ui-monospace, "Cascadia Mono", "DejaVu Sans Mono", "Noto Sans Mono CJK SC", monospace',
     cursorBlink: true,
+    // Its rows in the page's accessibility tree, and new output announced:
+    // without it a screen reader finds an input box and nothing to read.
+    screenReaderMode: true,
     theme: THEMES[dark.matches ? "dark" : "light"],
   });
   terminal.open($("terminal"));

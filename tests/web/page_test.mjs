@@ -106,6 +106,9 @@ async function session(page, origin, program) {
   await page.goto(`${origin}?program=${program}`);
   await until(page, () => terminalPage.firstMenuAt !== null, "the first menu");
   const firstMenu = await page.evaluate(() => terminalPage.firstMenuAt);
+  // A screen reader is given the terminal's rows, not only its input box.
+  await until(page, () => document.querySelector(".xterm-accessibility-tree")?.textContent
+    .includes("Menu for"), "the menu in the rows a screen reader reads");
 
   // A session ended by Ctrl-D on an empty line: as on a pipe to its end.
   await type(page, typed);
