@@ -17,6 +17,8 @@ const TEXTS = {
     again: "Start it again",
     licence: "Licence: MIT",
     terminalLicence: "The terminal, xterm.js: MIT",
+    terminalInput: "Terminal input",
+    tooMuchOutput: "Too much output to announce, navigate to rows manually to read",
     other: "中文",
     loading: (name) => `Loading ${name}…`,
     ended: (name, status) => `${name} ended with status ${status}.`,
@@ -34,6 +36,8 @@ const TEXTS = {
     again: "重新开始",
     licence: "许可证：MIT",
     terminalLicence: "终端 xterm.js：MIT",
+    terminalInput: "终端输入",
+    tooMuchOutput: "输出太多，无法朗读，请逐行浏览",
     other: "English",
     loading: (name) => `正在加载 ${name}……`,
     ended: (name, status) => `${name} 已结束，状态为 ${status}。`,
@@ -85,6 +89,10 @@ function showTexts() {
   for (const element of document.querySelectorAll("[data-text]")) {
     element.textContent = text()[element.dataset.text];
   }
+  // What a screen reader hears of the terminal itself, in the page's language.
+  Terminal.strings.promptLabel = text().terminalInput;
+  Terminal.strings.tooMuchOutput = text().tooMuchOutput;
+  terminal?.textarea?.setAttribute("aria-label", text().terminalInput);
   $("language").textContent = text().other;
   $("language").lang = language === "zh" ? "en" : "zh";
   document.title = session ? `${session.name} · ${text().title}` : text().title;
