@@ -4,7 +4,7 @@
 // that a new version shows from the next visit.
 const CACHE = "menu-containers";
 const FILES = ["./", "index.html", "style.css", "app.js", "runtime.js", "xterm.js",
-  "xterm.css", "programs.json", "LICENSE.txt", "xterm-LICENSE.txt"];
+  "xterm.css", "icon.svg", "programs.json", "LICENSE.txt", "xterm-LICENSE.txt"];
 
 self.addEventListener("install", (event) => {
   event.waitUntil((async () => {
