@@ -162,7 +162,7 @@ function makeTerminal() {
 
 async function start(name) {
   session?.run?.stop();
-  session = { name, run: null, line: "", output: "", ending: null,
+  session = { name, run: null, line: "", lineStart: 0, column: 0, output: "", ending: null,
     decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
   const current = session;
   $("choose").hidden = true;
@@ -179,6 +179,7 @@ async function start(name) {
     output: (fd, bytes) => {
       const decoded = current.decoders[fd].decode(bytes, { stream: true });
       current.output += decoded;
+      current.column = advance(current.column, decoded);
       terminal.write(decoded);
     },
     ended: (ending) => finish(current, ending),
@@ -213,20 +214,15 @@ function typed(data) {
   for (const character of data) {
     if (session.run !== run || run.over) return;
     if (character === "\r" || (character === "\n" && previous !== "\r")) {
-      terminal.write("\r\n");
+      echo("\r\n");
       const line = session.line + "\n";
       session.line = "";
       run.give(encoder.encode(line));
     } else if (character === "\x7f" || character === "\b") {
       const characters = [...session.line];
-      const last = characters.pop();
-      if (last !== undefined) {
-        session.line = characters.join("");
-        erase(last);
-      }
+      if (characters.pop() !== undefined) eraseTo(characters.join(""));
     } else if (character === "\x15") {  // Ctrl-U: the whole line
-      [...session.line].reverse().forEach(erase);
-      session.line = "";
+      eraseTo("");
     } else if (character === "\x04") {  // Ctrl-D
       const line = session.line;
       session.line = "";
@@ -235,17 +231,40 @@ function typed(data) {
       terminal.write("^C\r\n");
       run.stop();
       finish(session, "interrupted");
-    } else if (character >= " ") {
+    } else if (character >= " " || character === "\t") {  // a Tab comes only pasted
+      if (!session.line) session.lineStart = session.column;
       session.line += character;
-      terminal.write(character);
+      echo(character);
     }
     previous = character;
   }
 }
 
-// Takes an echoed character off the screen: one column, or two for a wide one.
-function erase(character) {
-  terminal.write(wide(character) ? "\b\b  \b\b" : "\b \b");
+function echo(text) {
+  terminal.write(text);
+  session.column = advance(session.column, text);
+}
+
+// Takes the end of the line being typed off the screen, leaving `kept`.
+function eraseTo(kept) {
+  const columns = advance(session.lineStart, session.line) - advance(session.lineStart, kept);
+  terminal.write("\b".repeat(columns) + " ".repeat(columns) + "\b".repeat(columns));
+  session.column -= columns;
+  session.line = kept;
+}
+
+// The column the cursor reaches when text is written from column `from`:
+// the programs' tabs stop every 8 columns, as the terminal's do, and
+// Chinese characters take two.
+function advance(from, text) {
+  let column = from;
+  for (const character of text.replace(/\x1b\[[0-9;?]*[A-Za-z]/g, "")) {
+    if (character === "\n" || character === "\r") column = 0;
+    else if (character === "\t") column += 8 - (column % 8);
+    else if (character === "\b") column = Math.max(0, column - 1);
+    else column += wide(character) ? 2 : 1;
+  }
+  return column;
 }
 
 // Whether a character takes two columns (Chinese, Japanese, Korean).

@@ -27,9 +27,10 @@ const SITE_LIMIT = 1.5 * 1024 * 1024;
 // own (the browser's start, a page's load), in place of its 30 s.
 const GUARD_MS = 60000;
 
-// A session: the lines typed (each ended by Enter; "\b" is Backspace), and
-// how it ends: "eof" (Ctrl-D on an empty line) or the program's own exit.
-const STACK = ["1", "3", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
+// A session: the lines typed (each ended by Enter; "\b" is Backspace; a line
+// with a Tab is pasted, since Tab leaves the terminal), and how it ends:
+// "eof" (Ctrl-D on an empty line) or the program's own exit.
+const STACK = ["1\t3", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
 const RECSTACK = ["1", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
 const QUEUE = ["1", "3", "", "4", "", "4", "", "7", "", "5", "", "5\b7", "", "abc", "", "3", ""];
 const SESSIONS = {
@@ -92,6 +93,16 @@ const waitForRead = (page) => until(page, () => terminalPage.waiting || terminal
 
 async function type(page, lines) {
   for (const line of lines) {
+    if (line.includes("\t")) {
+      await page.evaluate((text) => {
+        const pasted = new DataTransfer();
+        pasted.setData("text/plain", text);
+        document.activeElement.dispatchEvent(new ClipboardEvent("paste",
+          { clipboardData: pasted, bubbles: true, cancelable: true }));
+      }, line + "\n");
+      await waitForRead(page);
+      continue;
+    }
     for (const key of line) {
       if (key === "\b") await page.keyboard.press("Backspace");
       else await page.keyboard.type(key);
