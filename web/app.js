@@ -134,14 +134,40 @@ function describe(ending) {
   return text().ended(name, ending);
 }
 
+const FONT = 'ui-monospace, "Cascadia Mono", "DejaVu Sans Mono", "Noto Sans Mono CJK SC", monospace';
+
+// The terminal's width and type size for the room the page gives it: 80
+// columns where they fit at a readable size; else the 64 that the programs'
+// menus take, the type as large as fits (a phone held upright), and longer
+// output wraps, as on any narrow terminal. Only on the narrowest screens
+// does the terminal scroll sideways.
+function fit() {
+  const box = $("terminal");
+  const style = getComputedStyle(box);
+  const room = box.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+  const measure = document.createElement("canvas").getContext("2d");
+  measure.font = `100px ${FONT}`;
+  const advance = measure.measureText("0").width / 100;  // a column, for each px of type
+  const size = (cols) => Math.min(15, Math.floor(room / cols / advance));
+  return size(80) >= 12 ? { cols: 80, fontSize: size(80) }
+    : { cols: 64, fontSize: Math.max(8, size(64)) };
+}
+
+// Fits the terminal again when the room changes (a phone turned, a window
+// resized) and whenever a program starts in it.
+function refit() {
+  if (!terminal || $("session").hidden) return;
+  const { cols, fontSize } = fit();
+  terminal.options.fontSize = fontSize;
+  terminal.resize(cols, terminal.rows);
+}
+
 function makeTerminal() {
   terminal = new Terminal({
     convertEol: true,
     rows: 24,
-    cols: 80,  // the menus' tabs need the width; a narrow screen scrolls it
-    fontSize: innerWidth < 600 ? 12 : 15,
-    fontFamily:
-      'ui-monospace, "Cascadia Mono", "DejaVu Sans Mono", "Noto Sans Mono CJK SC", monospace',
+    ...fit(),
+    fontFamily: FONT,
     cursorBlink: true,
     // Its rows in the page's accessibility tree, and new output announced:
     // without it a screen reader finds an input box and nothing to read.
@@ -149,6 +175,7 @@ function makeTerminal() {
     theme: THEMES[dark.matches ? "dark" : "light"],
   });
   terminal.open($("terminal"));
+  addEventListener("resize", refit);
   // Tab moves the focus on, out of the terminal, as everywhere in the page.
   terminal.attachCustomKeyEventHandler((event) => event.key !== "Tab");
   terminal.onData(typed);
@@ -169,7 +196,8 @@ async function start(name) {
   $("session").hidden = false;
   $("end").hidden = true;
   showTexts();
-  if (!terminal) makeTerminal();
+  if (terminal) refit();
+  else makeTerminal();
   terminal.reset();
   terminal.write(text().loading(name));
   if (!modules.has(name)) modules.set(name, await loadProgram(`programs/${name}.wasm.gz`));

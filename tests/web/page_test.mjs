@@ -4,7 +4,8 @@
 // into the page's terminal and what the program wrote there is compared
 // with what the same input gives it on a pipe (Node.js's WASI, the same
 // .wasm), decoded; then an overflow, its end in words and the restart; the
-// language switch; the page offline once loaded; and the site's size.
+// language switch; the page offline once loaded, then on a phone's width;
+// and the site's size.
 // Prints how long the first menu took to show (a figure for the docs, not
 // a verdict).
 //
@@ -217,6 +218,12 @@ try {
   await page.setOfflineMode(true);
   await page.goto(`${origin}?program=heirqueue`);
   await until(page, () => terminalPage.firstMenuAt !== null, "the first menu, offline");
+  // On a phone held upright the menu shows whole, its rows unbroken, with
+  // nothing to scroll sideways.
+  await page.setViewport({ width: 390, height: 844 });
+  await until(page, () => terminalPage.screen().includes("2.initQUEIS from a QUEIS") &&
+    document.getElementById("terminal").scrollWidth <=
+      document.getElementById("terminal").clientWidth, "the menu to fit a phone's width");
 } finally {
   await browser.close();
   server.kill();
