@@ -1,16 +1,17 @@
 // Faster paths through three functions of the C library, which the static
 // programs built with musl carry instead of its own (the build's
-// MUSL_FAST_PATHS option, on in the musl preset for x86-64). Each does what
-// the C library's does, measured to cost less for what the programs ask.
+// MUSL_FAST_PATHS option, on in the musl presets). Each does what the C
+// library's does, measured to cost less for what the programs ask.
 //
-// memcpy and memmove: musl's copy for x86-64 starts every copy, however
-// short, with string instructions (rep movsq, then movsb a byte at a time),
-// whose start-up costs more than most copies here are long: the programs'
-// output reaches the C library's buffer as many pieces of a few dozen bytes,
-// and those copies took a third of a scripted session. These copy with
+// memcpy and memmove, on x86-64 only: musl's copy there starts every copy,
+// however short, with string instructions (rep movsq, then movsb a byte at a
+// time), whose start-up costs more than most copies here are long: the
+// programs' output reaches the C library's buffer as many pieces of a few dozen
+// bytes, and those copies took a third of a scripted session. These copy with
 // ordinary loads and stores; a short copy is two moves, which may overlap.
 // memmove comes too: musl's calls into the object file of its memcpy, which
-// would then be linked as well, a second memcpy.
+// would then be linked as well, a second memcpy. Elsewhere (64-bit ARM) musl's
+// own copies use ordinary loads and stores already, and stay.
 //
 // printf: musl's reads the format twice, once to check it and once to
 // write, and formats each conversion through its general machinery. Text
@@ -35,6 +36,7 @@
 #include "platform/decimal.h"
 #include "platform/system.h"
 
+#if defined(__x86_64__)
 namespace {
 
 using Byte = unsigned char;
@@ -123,6 +125,7 @@ extern "C" void* memmove(void* to, const void* from, std::size_t count) {
     copyDown(target, source, count);
   return to;
 }
+#endif  // __x86_64__
 
 namespace {
 
