@@ -62,7 +62,7 @@ let language = localStorage.getItem("language") ??
   ((navigator.languages?.[0] ?? navigator.language ?? "").toLowerCase().startsWith("zh")
     ? "zh" : "en");
 let terminal = null;
-let session = null;  // { name, run, line, decoders, ending }
+let session = null;  // { name, run, line, lineStart, column, output, decoders, ending }
 
 // What tests and curious people can read of the running program.
 window.terminalPage = {
@@ -268,6 +268,7 @@ function typed(data) {
   }
 }
 
+// Shows what is typed, following the cursor's column.
 function echo(text) {
   terminal.write(text);
   session.column = advance(session.column, text);
