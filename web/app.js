@@ -134,7 +134,8 @@ function describe(ending) {
   return text().ended(name, ending);
 }
 
-const FONT = 'ui-monospace, "Cascadia Mono", "DejaVu Sans Mono", "Noto Sans Mono CJK SC", monospace';
+const FONT =
+  'ui-monospace, "Cascadia Mono", "DejaVu Sans Mono", "Noto Sans Mono CJK SC", monospace';
 
 // The terminal's width and type size for the room the page gives it: 80
 // columns where they fit at a readable size; else the 64 that the programs'
@@ -284,12 +285,13 @@ function eraseTo(kept) {
 
 // The column the cursor reaches when text is written from column `from`:
 // the programs' tabs stop every 8 columns, as the terminal's do, and
-// Chinese characters take two.
+// Chinese characters take two. Only what follows the last line break
+// counts, so that a long output costs no more than its last line.
 function advance(from, text) {
-  let column = from;
-  for (const character of text.replace(/\x1b\[[0-9;?]*[A-Za-z]/g, "")) {
-    if (character === "\n" || character === "\r") column = 0;
-    else if (character === "\t") column += 8 - (column % 8);
+  const lineBreak = Math.max(text.lastIndexOf("\n"), text.lastIndexOf("\r"));
+  let column = lineBreak < 0 ? from : 0;
+  for (const character of text.slice(lineBreak + 1).replace(/\x1b\[[0-9;?]*[A-Za-z]/g, "")) {
+    if (character === "\t") column += 8 - (column % 8);
     else if (character === "\b") column = Math.max(0, column - 1);
     else column += wide(character) ? 2 : 1;
   }
