@@ -15,11 +15,35 @@ set(ZIG_TARGET x86_64-linux-musl CACHE STRING
     "What Zig builds for: ARCH-linux-musl, ARCH-macos or wasm32-wasi")
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZIG_TARGET)
 
-set(CMAKE_CXX_COMPILER ${ZIG} c++ -target ${ZIG_TARGET})
+# Told the compiler's target, CMake identifies the compiler by compiling
+# alone, where it would link a program too.
+set(CMAKE_CXX_COMPILER ${ZIG} c++)
+set(CMAKE_CXX_COMPILER_TARGET ${ZIG_TARGET})
 set(CMAKE_AR ${CMAKE_CURRENT_LIST_DIR}/zig/ar CACHE FILEPATH "")
 set(CMAKE_RANLIB ${CMAKE_CURRENT_LIST_DIR}/zig/ranlib CACHE FILEPATH "")
 set(CMAKE_CXX_COMPILER_AR ${CMAKE_AR} CACHE FILEPATH "")
 set(CMAKE_CXX_COMPILER_RANLIB ${CMAKE_RANLIB} CACHE FILEPATH "")
+
+# Zig builds its C and C++ libraries for a target the first time a link
+# needs them, and again (40 s) for every other set of the options that a
+# link asks for: how far it optimises, at link time or not, position-
+# independent or not. So every link in a build folder asks for the
+# programs' set, and the libraries are built once. CMake's trial links
+# take the build's optimisation. On Linux, where the optimised builds
+# optimise at link time and make position-independent programs
+# (CMakeLists.txt), every compile and link does both, and CMake's trials
+# of those, which would link with other options, are answered here. Zig
+# optimises at link time for Linux and WebAssembly, not yet for macOS.
+set(CMAKE_TRY_COMPILE_CONFIGURATION ${CMAKE_BUILD_TYPE})
+if(ZIG_TARGET MATCHES "-linux-")
+  set(CMAKE_CXX_FLAGS_RELWITHDEBINFO_INIT "-flto=thin -fPIE")
+  set(CMAKE_CXX_FLAGS_RELEASE_INIT "-flto=thin -fPIE")
+  set(CMAKE_CXX_LINK_PIE_SUPPORTED TRUE CACHE INTERNAL "Whether the linker takes -pie")
+  set(CMAKE_CXX_LINK_NO_PIE_SUPPORTED TRUE CACHE INTERNAL "Whether the linker takes -no-pie")
+endif()
+if(NOT ZIG_TARGET MATCHES "-macos")
+  set(IPO_SUPPORTED TRUE CACHE INTERNAL "Whether the compiler optimises at link time")
+endif()
 
 # Another system or processor than this one's is a cross build.
 string(REGEX MATCH "^([^-]+)-([^-]+)" target "${ZIG_TARGET}")
