@@ -25,15 +25,17 @@ set(CMAKE_CXX_COMPILER_AR ${CMAKE_AR} CACHE FILEPATH "")
 set(CMAKE_CXX_COMPILER_RANLIB ${CMAKE_RANLIB} CACHE FILEPATH "")
 
 # Zig builds its C and C++ libraries for a target the first time a link
-# needs them, and again (40 s) for every other set of the options that a
-# link asks for: how far it optimises, at link time or not, position-
-# independent or not. So every link in a build folder asks for the
-# programs' set, and the libraries are built once. CMake's trial links
-# take the build's optimisation. On Linux, where the optimised builds
-# optimise at link time and make position-independent programs
-# (CMakeLists.txt), every compile and link does both, and CMake's trials
-# of those, which would link with other options, are answered here. Zig
-# optimises at link time for Linux and WebAssembly, not yet for macOS.
+# needs them, and again, 40 s each time, for every other set of options a
+# link asks for: how far it optimises, whether at link time, whether
+# position-independent. So that they are built once a target, every link
+# in a build folder asks for the programs' set:
+# - CMake's trial links take the build's optimisation;
+# - on Linux, where the optimised builds optimise at link time and make
+#   position-independent programs (CMakeLists.txt), every compile and link
+#   does both;
+# - the trials of those two, which would link with other options, are
+#   answered here. Zig optimises at link time for Linux and WebAssembly,
+#   not yet for macOS, where the trial fails at its compile.
 set(CMAKE_TRY_COMPILE_CONFIGURATION ${CMAKE_BUILD_TYPE})
 if(ZIG_TARGET MATCHES "-linux-")
   set(CMAKE_CXX_FLAGS_RELWITHDEBINFO_INIT "-flto=thin -fPIE")
