@@ -78,6 +78,8 @@ window.terminalPage = {
     while (rows.length && rows.at(-1) === "") rows.pop();
     return rows.slice(buffer.baseY).join("\n");
   },
+  // Resolves once the terminal has shown everything written to it so far.
+  settled() { return new Promise((resolve) => terminal.write("", resolve)); },
 };
 
 function text() {
@@ -199,11 +201,11 @@ async function start(name) {
   showTexts();
   if (terminal) refit();
   else makeTerminal();
-  terminal.reset();
+  freshScreen();
   terminal.write(text().loading(name));
   if (!modules.has(name)) modules.set(name, await loadProgram(`programs/${name}.wasm.gz`));
   if (session !== current) return;  // another program was chosen meanwhile
-  terminal.reset();
+  freshScreen();
   current.run = new Run(modules.get(name), name, {
     output: (fd, bytes) => {
       const decoded = current.decoders[fd].decode(bytes, { stream: true });
@@ -231,6 +233,14 @@ function finish(current, ending) {
   $("status").textContent = describe(ending);
   $("end").hidden = false;
   $("again").focus();
+}
+
+// A clear screen, where Backspace goes back up to the row that a typed line
+// wrapped from, and erases a character typed into the last column
+// (reverse wraparound, a mode that reset turns off).
+function freshScreen() {
+  terminal.reset();
+  terminal.write("\x1b[?45h");
 }
 
 // What the keyboard types, as a terminal's line discipline takes it.

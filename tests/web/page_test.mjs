@@ -33,7 +33,9 @@ const GUARD_MS = 60000;
 // "eof" (Ctrl-D on an empty line) or the program's own exit.
 const STACK = ["1\t3", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
 const RECSTACK = ["1", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
-const QUEUE = ["1", "3", "", "4", "", "4", "", "7", "", "5", "", "5\b7", "", "abc", "", "3", ""];
+// The queues' capacity is typed long first, wrapping onto the next row, and
+// erased.
+const QUEUE = ["1", `${"9".repeat(60)}${"\b".repeat(60)}3`, "", "4", "", "4", "", "7", "", "5", "", "5\b7", "", "abc", "", "3", ""];
 const SESSIONS = {
   stackcon: { typed: STACK, overflow: ["2", "", "6"] },
   objstack: { typed: STACK, overflow: ["2", "", "6"] },
@@ -107,6 +109,15 @@ async function type(page, lines) {
     for (const key of line) {
       if (key === "\b") await page.keyboard.press("Backspace");
       else await page.keyboard.type(key);
+    }
+    // What Backspace erased of a long line leaves no trace on the screen (a
+    // short one could be anywhere in the menu).
+    const erased = line.split("\b")[0];
+    if (erased.length > 8) {
+      await page.evaluate(() => terminalPage.settled());
+      const screen = await page.evaluate(() => terminalPage.screen());
+      check(!screen.includes(erased.slice(-8)),
+        `${JSON.stringify(line)}: the erased characters still shown:\n${screen}`);
     }
     await page.keyboard.press("Enter");
     await waitForRead(page);
