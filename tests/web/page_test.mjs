@@ -35,7 +35,8 @@ const STACK = ["1\t3", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc"
 const RECSTACK = ["1", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
 // The queues' capacity is typed long first, wrapping onto the next row, and
 // erased.
-const QUEUE = ["1", `${"9".repeat(60)}${"\b".repeat(60)}3`, "", "4", "", "4", "", "7", "", "5", "", "5\b7", "", "abc", "", "3", ""];
+const QUEUE = ["1", `${"9".repeat(60)}${"\b".repeat(60)}3`, "", "4", "", "4", "", "7", "", "5", "",
+  "5\b7", "", "abc", "", "3", ""];
 const SESSIONS = {
   stackcon: { typed: STACK, overflow: ["2", "", "6"] },
   objstack: { typed: STACK, overflow: ["2", "", "6"] },
