@@ -115,8 +115,10 @@ async function type(page, lines) {
     // short one could be anywhere in the menu).
     const erased = line.split("\b")[0];
     if (erased.length > 8) {
-      await page.evaluate(() => terminalPage.settled());
-      const screen = await page.evaluate(() => terminalPage.screen());
+      const screen = await page.evaluate(async () => {
+        await terminalPage.settled();
+        return terminalPage.screen();
+      });
       check(!screen.includes(erased.slice(-8)),
         `${JSON.stringify(line)}: the erased characters still shown:\n${screen}`);
     }
