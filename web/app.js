@@ -62,7 +62,9 @@ let language = localStorage.getItem("language") ??
   ((navigator.languages?.[0] ?? navigator.language ?? "").toLowerCase().startsWith("zh")
     ? "zh" : "en");
 let terminal = null;
-let session = null;  // { name, run, line, lineStart, column, output, decoders, ending }
+// The running program, what it wrote, and the line being typed: where the
+// cursor is, and where each character of the line went (marks).
+let session = null;  // { name, run, line, marks, cursor, output, decoders, ending }
 
 // What tests and curious people can read of the running program.
 window.terminalPage = {
@@ -192,8 +194,8 @@ function makeTerminal() {
 
 async function start(name) {
   session?.run?.stop();
-  session = { name, run: null, line: "", lineStart: 0, column: 0, output: "", ending: null,
-    decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
+  session = { name, run: null, line: "", marks: [], cursor: { row: 0, x: 0 }, output: "",
+    ending: null, decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
   const current = session;
   $("choose").hidden = true;
   $("session").hidden = false;
@@ -201,16 +203,16 @@ async function start(name) {
   showTexts();
   if (terminal) refit();
   else makeTerminal();
-  freshScreen();
+  terminal.reset();
   terminal.write(text().loading(name));
   if (!modules.has(name)) modules.set(name, await loadProgram(`programs/${name}.wasm.gz`));
   if (session !== current) return;  // another program was chosen meanwhile
-  freshScreen();
+  terminal.reset();
   current.run = new Run(modules.get(name), name, {
     output: (fd, bytes) => {
       const decoded = current.decoders[fd].decode(bytes, { stream: true });
       current.output += decoded;
-      current.column = advance(current.column, decoded);
+      current.cursor = advance(current.cursor, decoded);
       terminal.write(decoded);
     },
     ended: (ending) => finish(current, ending),
@@ -233,14 +235,6 @@ function finish(current, ending) {
   $("status").textContent = describe(ending);
   $("end").hidden = false;
   $("again").focus();
-}
-
-// A clear screen, where Backspace goes back up to the row that a typed line
-// wrapped from, and erases a character typed into the last column
-// (reverse wraparound, a mode that reset turns off).
-function freshScreen() {
-  terminal.reset();
-  terminal.write("\x1b[?45h");
 }
 
 // What the keyboard types, as a terminal's line discipline takes it.
@@ -271,7 +265,8 @@ function typed(data) {
       run.stop();
       finish(session, "interrupted");
     } else if (character >= " " || character === "\t") {  // a Tab comes only pasted
-      if (!session.line) session.lineStart = session.column;
+      if (!session.line) session.marks = [];
+      session.marks.push(session.cursor);
       session.line += character;
       echo(character);
     }
@@ -279,33 +274,60 @@ function typed(data) {
   }
 }
 
-// Shows what is typed, following the cursor's column.
+// Shows what is typed, following the cursor.
 function echo(text) {
   terminal.write(text);
-  session.column = advance(session.column, text);
+  session.cursor = advance(session.cursor, text);
 }
 
-// Takes the end of the line being typed off the screen, leaving `kept`.
+// Takes the end of the line being typed off the screen, leaving `kept`: the
+// cursor goes back to where the first character erased was typed, and the
+// screen is cleared from there. (A line discipline's Backspace, space,
+// Backspace neither goes back up to a row the line wrapped from nor knows
+// how far a Tab went.)
 function eraseTo(kept) {
-  const columns = advance(session.lineStart, session.line) - advance(session.lineStart, kept);
-  terminal.write("\b".repeat(columns) + " ".repeat(columns) + "\b".repeat(columns));
-  session.column -= columns;
+  const count = [...kept].length;
+  if (count >= session.marks.length) return;
+  const mark = session.marks[count];
+  // A full row's end, where the next character starts the next row, cannot
+  // be reached by moving the cursor: the character that fills the row is
+  // written again.
+  const refill = mark.x === terminal.cols ? [...(kept || session.output).slice(-2)].at(-1) : "";
+  const column = mark.x - (refill === "" ? 0 : wide(refill) ? 2 : 1);
+  const up = session.cursor.row - mark.row;
+  terminal.write(`${up > 0 ? `\x1b[${up}A` : ""}\x1b[${column + 1}G\x1b[J${refill}`);
+  session.cursor = mark;
+  session.marks.length = count;
   session.line = kept;
 }
 
-// The column the cursor reaches when text is written from column `from`:
-// the programs' tabs stop every 8 columns, as the terminal's do, and
-// Chinese characters take two. Only what follows the last line break
-// counts, so that a long output costs no more than its last line.
+// Where the cursor goes when text is written from `from`, as the terminal
+// lays text out: `x` is its column, the terminal's width once a row is full
+// (the next character then starts the next row), and `row` counts the rows
+// that the line has wrapped onto. Tabs stop every 8 columns and at the last
+// one, and do nothing at a full row's end; Chinese characters take two
+// columns, and one that would not fit at a row's end starts the next. Only
+// what follows the last line break counts, so that a long output costs no
+// more than its last line.
 function advance(from, text) {
+  const columns = terminal.cols;
   const lineBreak = Math.max(text.lastIndexOf("\n"), text.lastIndexOf("\r"));
-  let column = lineBreak < 0 ? from : 0;
+  let { row, x } = lineBreak < 0 ? from : { row: 0, x: 0 };
   for (const character of text.slice(lineBreak + 1).replace(/\x1b\[[0-9;?]*[A-Za-z]/g, "")) {
-    if (character === "\t") column += 8 - (column % 8);
-    else if (character === "\b") column = Math.max(0, column - 1);
-    else column += wide(character) ? 2 : 1;
+    if (character === "\t") {
+      if (x < columns) x = Math.min(x - (x % 8) + 8, columns - 1);
+    } else if (character === "\b") {
+      x = Math.max(0, Math.min(x, columns - 1) - 1);
+    } else {
+      const width = wide(character) ? 2 : 1;
+      if (x + width > columns) {
+        row += 1;
+        x = 0;
+      }
+      x += width;
+    }
   }
-  return column;
+  return { row, x };
 }
 
 // Whether a character takes two columns (Chinese, Japanese, Korean).

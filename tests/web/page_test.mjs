@@ -28,14 +28,16 @@ const SITE_LIMIT = 1.5 * 1024 * 1024;
 // own (the browser's start, a page's load), in place of its 30 s.
 const GUARD_MS = 60000;
 
-// A session: the lines typed (each ended by Enter; "\b" is Backspace; a line
-// with a Tab is pasted, since Tab leaves the terminal), and how it ends:
-// "eof" (Ctrl-D on an empty line) or the program's own exit.
+// A session: the lines typed (each ended by Enter; "\b" is Backspace; a Tab
+// is pasted, since Tab leaves the terminal), and how it ends: "eof" (Ctrl-D
+// on an empty line) or the program's own exit.
 const STACK = ["1\t3", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
 const RECSTACK = ["1", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc", "", "3", ""];
-// The queues' capacity is typed long first, wrapping onto the next row, and
-// erased.
-const QUEUE = ["1", `${"9".repeat(60)}${"\b".repeat(60)}3`, "", "4", "", "4", "", "7", "", "5", "",
+// The queues' capacity is typed long first and erased: from column 34, 40
+// characters, a Tab that stops at the row's last column, 10 more that fill it
+// and wrap onto the next row.
+const QUEUE = ["1", `${"9".repeat(40)}\t${"9".repeat(10)}${"\b".repeat(51)}3`, "", "4", "", "4", "",
+  "7", "", "5", "",
   "5\b7", "", "abc", "", "3", ""];
 const SESSIONS = {
   stackcon: { typed: STACK, overflow: ["2", "", "6"] },
@@ -97,30 +99,32 @@ const waitForRead = (page) => until(page, () => terminalPage.waiting || terminal
 
 async function type(page, lines) {
   for (const line of lines) {
-    if (line.includes("\t")) {
-      await page.evaluate((text) => {
-        const pasted = new DataTransfer();
-        pasted.setData("text/plain", text);
-        document.activeElement.dispatchEvent(new ClipboardEvent("paste",
-          { clipboardData: pasted, bubbles: true, cancelable: true }));
-      }, line + "\n");
-      await waitForRead(page);
-      continue;
-    }
     for (const key of line) {
       if (key === "\b") await page.keyboard.press("Backspace");
+      else if (key === "\t") await page.evaluate(() => {
+        const pasted = new DataTransfer();
+        pasted.setData("text/plain", "\t");
+        document.activeElement.dispatchEvent(new ClipboardEvent("paste",
+          { clipboardData: pasted, bubbles: true, cancelable: true }));
+      });
       else await page.keyboard.type(key);
     }
-    // What Backspace erased of a long line leaves no trace on the screen (a
-    // short one could be anywhere in the menu).
-    const erased = line.split("\b")[0];
-    if (erased.length > 8) {
-      const screen = await page.evaluate(async () => {
+    if (line.includes("\b")) {
+      const { screen, output } = await page.evaluate(async () => {
         await terminalPage.settled();
-        return terminalPage.screen();
+        return { screen: terminalPage.screen(), output: terminalPage.output };
       });
-      check(!screen.includes(erased.slice(-8)),
-        `${JSON.stringify(line)}: the erased characters still shown:\n${screen}`);
+      // What is left of an edited line follows the prompt as if typed alone,
+      // and what Backspace erased of a long line leaves no trace (a short one
+      // could be anywhere in the menu).
+      const prompt = output.split("\n").at(-1).split("\t").at(-1);
+      check(screen.split("\n").at(-1).trimEnd().endsWith(prompt + edited(line)),
+        `${JSON.stringify(line)}: the edited line shown wrong:\n${screen}`);
+      const erased = line.split("\b")[0];
+      if (erased.length > 8) {
+        check(!screen.includes(erased.slice(-8)),
+          `${JSON.stringify(line)}: the erased characters still shown:\n${screen}`);
+      }
     }
     await page.keyboard.press("Enter");
     await waitForRead(page);
