@@ -70,41 +70,46 @@ class PlainIntegers : public std::num_put<char> {
   }
 };
 
-// Integers read in the format std::cin starts with (decimal): an optional
-// sign and decimal digits, as the standard facet takes them, without the
-// general parsing, which goes through strtoll in some standard libraries.
-// Any other format goes the standard way.
+// A decimal integer, as the standard facet reads one: an optional sign and
+// decimal digits. Where there is no digit, or the value does not fit, the
+// state says failed (and the value is 0, or the nearest that fits).
+template <typename Input>
+Input readDecimal(Input in, Input end, std::ios_base::iostate& state, long long& value) {
+  const bool negative = in != end && *in == '-';
+  if (in != end && (*in == '-' || *in == '+')) ++in;
+  // The magnitude, up to one past the largest that fits.
+  const unsigned long long limit = negative ? 0ULL - static_cast<unsigned long long>(LLONG_MIN)
+                                            : static_cast<unsigned long long>(LLONG_MAX);
+  unsigned long long magnitude = 0;
+  bool digits = false;
+  for (; in != end && *in >= '0' && *in <= '9'; ++in) {
+    digits = true;
+    const auto digit = static_cast<unsigned>(*in - '0');
+    magnitude = magnitude > (limit - digit) / 10 ? limit + 1 : magnitude * 10 + digit;
+  }
+  state = in == end ? std::ios_base::eofbit : std::ios_base::goodbit;
+  if (!digits) {
+    value = 0;
+    state |= std::ios_base::failbit;
+  } else if (magnitude > limit) {
+    value = negative ? LLONG_MIN : LLONG_MAX;
+    state |= std::ios_base::failbit;
+  } else {
+    value = negative ? static_cast<long long>(0ULL - magnitude) : static_cast<long long>(magnitude);
+  }
+  return in;
+}
+
+// Integers read in the format std::cin starts with (decimal) by readDecimal,
+// without the general parsing, which goes through strtoll in some standard
+// libraries. Any other format goes the standard way.
 class PlainIntegerReads : public std::num_get<char> {
  protected:
   iter_type do_get(iter_type in, iter_type end, std::ios_base& stream,
                    std::ios_base::iostate& state, long long& value) const override {
-    const std::ios_base::fmtflags base = stream.flags() & std::ios_base::basefield;
-    if (base != std::ios_base::dec)
+    if ((stream.flags() & std::ios_base::basefield) != std::ios_base::dec)
       return std::num_get<char>::do_get(in, end, stream, state, value);
-    const bool negative = in != end && *in == '-';
-    if (in != end && (*in == '-' || *in == '+')) ++in;
-    // The magnitude, up to one past the largest that fits.
-    const unsigned long long limit = negative ? 0ULL - static_cast<unsigned long long>(LLONG_MIN)
-                                              : static_cast<unsigned long long>(LLONG_MAX);
-    unsigned long long magnitude = 0;
-    bool digits = false;
-    for (; in != end && *in >= '0' && *in <= '9'; ++in) {
-      digits = true;
-      const auto digit = static_cast<unsigned>(*in - '0');
-      magnitude = magnitude > (limit - digit) / 10 ? limit + 1 : magnitude * 10 + digit;
-    }
-    state = in == end ? std::ios_base::eofbit : std::ios_base::goodbit;
-    if (!digits) {
-      value = 0;
-      state |= std::ios_base::failbit;
-    } else if (magnitude > limit) {
-      value = negative ? LLONG_MIN : LLONG_MAX;
-      state |= std::ios_base::failbit;
-    } else {
-      value =
-          negative ? static_cast<long long>(0ULL - magnitude) : static_cast<long long>(magnitude);
-    }
-    return in;
+    return readDecimal(in, end, state, value);
   }
 };
 
@@ -117,13 +122,44 @@ bool FirstCharacters::extract(int first, int limit, long long& value) {
   // with an atomic instruction each way (a tenth of a session's time).
   static const std::locale locale = std::cin.getloc();
   static const auto& reader = std::use_facet<std::num_get<char>>(locale);
-  held_ = traits_type::to_char_type(first);
-  setg(&held_, &held_, &held_ + 1);
-  left_ = static_cast<std::size_t>(limit - 1);
+  static const bool readsPlainly = dynamic_cast<const PlainIntegerReads*>(&reader) != nullptr;
   std::ios_base::iostate state = std::ios_base::goodbit;
-  reader.get(std::istreambuf_iterator<char>(this), std::istreambuf_iterator<char>(), std::cin,
-             state, value);
+  const bool decimal = (std::cin.flags() & std::ios_base::basefield) == std::ios_base::dec;
+  if (!(readsPlainly && decimal && readShown(first, limit, state, value))) {
+    held_ = traits_type::to_char_type(first);
+    setg(&held_, &held_, &held_ + 1);
+    left_ = static_cast<std::size_t>(limit - 1);
+    reader.get(std::istreambuf_iterator<char>(this), std::istreambuf_iterator<char>(), std::cin,
+               state, value);
+  }
   return (state & std::ios_base::failbit) == 0;
+}
+
+bool FirstCharacters::readShown(int first, int limit, std::ios_base::iostate& state,
+                                long long& value) {
+  std::size_t count;
+  const char* const ahead = os::inputAhead(count);
+  if (ahead == nullptr || limit > kDecimalRoom) return false;
+  const auto shown = std::min(count, static_cast<std::size_t>(limit - 1));
+  char characters[kDecimalRoom];
+  characters[0] = traits_type::to_char_type(first);
+  std::copy_n(ahead, shown, characters + 1);
+  const char* const end = characters + 1 + shown;
+  std::ios_base::iostate readState;
+  long long read;
+  const char* const stop = readDecimal<const char*>(characters, end, readState, read);
+  // A first character that is no part of a number goes back to stdin, the
+  // reader's general way. A number that goes on past what is shown stops
+  // there, as at the reader's limit: the caller reads on.
+  if (stop == characters) return false;
+  state = readState;
+  value = read;
+  // The get area as the reader leaves it: what it took of stdin's buffer, up
+  // to the character it stopped at, for end() to take.
+  char* const start = const_cast<char*>(ahead);  // only read: setg asks for char*
+  setg(start, start + (stop - characters - 1), start + shown);
+  inPlace_ = true;
+  return true;
 }
 
 void FirstCharacters::takeShown() {

@@ -2,6 +2,7 @@
 #define PLATFORM_STREAMS_H_
 
 #include <cstdio>
+#include <ios>
 #include <streambuf>
 
 // The standard streams as the console layer sets them up. Every C++ standard
@@ -28,7 +29,8 @@ void setUpStandardStreams();
 // end() after it leaves a character the reader looked at without taking in
 // stdin, so that the next read, by either stream, gets it, and returns that
 // character (EOF when there was none: the reader stopped at its limit, or
-// the input at its end).
+// at the end of the characters the C library showed, or the input ended;
+// the caller then reads on, one character at a time).
 class FirstCharacters : public std::streambuf {
  public:
   // Whether a number was read; std::cin's own state is left as it was.
@@ -41,6 +43,10 @@ class FirstCharacters : public std::streambuf {
  private:
   // Takes from stdin what the reader took of characters shown in place.
   void takeShown();
+  // Reads the number at once from the characters the C library shows, as
+  // the reader would, for a std::cin that reads decimal through the console
+  // layer's own facet; false, having changed nothing, otherwise.
+  bool readShown(int first, int limit, std::ios_base::iostate& state, long long& value);
 
   std::size_t left_ = 0;
   bool inPlace_ = false;  // the get area is stdin's own buffer
