@@ -1,4 +1,4 @@
-// Faster paths through three functions of the C library, which the static
+// Faster paths through four functions of the C library, which the static
 // programs built with musl carry instead of its own (the build's
 // MUSL_FAST_PATHS option, on in the musl presets). Each does what the C
 // library's does, measured to cost less for what the programs ask.
@@ -12,6 +12,14 @@
 // memmove comes too: musl's calls into the object file of its memcpy, which
 // would then be linked as well, a second memcpy. Elsewhere (64-bit ARM) musl's
 // own copies use ordinary loads and stores already, and stay.
+//
+// strlen, on x86-64 only: musl's looks at a byte at a time up to an 8-byte
+// boundary, then 8 bytes at a time with arithmetic on each word. Every text
+// the programs write with std::cout is measured first, and so is the menu
+// printf writes: a tenth of a scripted session, and more or less of it as
+// the link happens to place the function and the texts. This looks at 16
+// bytes at a time from the 16-byte boundary at or below the text, with the
+// processor's byte comparison (SSE2, which every x86-64 processor has).
 //
 // printf: musl's reads the format twice, once to check it and once to
 // write, and formats each conversion through its general machinery. Text
@@ -37,6 +45,8 @@
 #include "platform/system.h"
 
 #if defined(__x86_64__)
+#include <emmintrin.h>
+
 namespace {
 
 using Byte = unsigned char;
@@ -98,6 +108,14 @@ void copyDown(Byte* to, const Byte* from, std::size_t count) {
   store(to, first);
 }
 
+// Bit i set where byte i of the 16 at block, a 16-byte boundary, is zero. A
+// load from a boundary never reaches into the next page, so the bytes of the
+// block outside the text are as safe to read as the text's.
+unsigned zeroBytes(const char* block) {
+  const __m128i bytes = _mm_load_si128(reinterpret_cast<const __m128i*>(block));
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_setzero_si128())));
+}
+
 }  // namespace
 
 extern "C" void* memcpy(void* to, const void* from, std::size_t count) {
@@ -124,6 +142,19 @@ extern "C" void* memmove(void* to, const void* from, std::size_t count) {
   else
     copyDown(target, source, count);
   return to;
+}
+
+extern "C" std::size_t strlen(const char* text) {
+  const auto start = reinterpret_cast<std::uintptr_t>(text);
+  const std::uintptr_t before = start % 16;  // the bytes of the first block before text
+  const char* block = reinterpret_cast<const char*>(start - before);
+  unsigned zeros = zeroBytes(block) >> before;
+  if (zeros != 0) return static_cast<std::size_t>(__builtin_ctz(zeros));
+  do {
+    block += 16;
+    zeros = zeroBytes(block);
+  } while (zeros == 0);
+  return static_cast<std::size_t>(block - text) + static_cast<std::size_t>(__builtin_ctz(zeros));
 }
 #endif  // __x86_64__
 

@@ -1,8 +1,9 @@
-// The memcpy, memmove and printf that the static musl programs carry, linked
-// into this test as into them: copies at every alignment and around each
-// step of the copy, and overlapping moves both ways, against a byte-at-a-time
-// copy (nothing outside the target may change); printf against the C
-// library's own formatting, for the formats it writes itself and those it
+// The memcpy, memmove, strlen and printf that the static musl programs
+// carry, linked into this test as into them: copies at every alignment and
+// around each step of the copy, and overlapping moves both ways, against a
+// byte-at-a-time copy (nothing outside the target may change); lengths at
+// every alignment, and up to the end of what may be read; printf against the
+// C library's own formatting, for the formats it writes itself and those it
 // hands on.
 
 #include <gtest/gtest.h>
@@ -15,6 +16,9 @@
 #include <cstring>
 #include <vector>
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include "tests/unit/printed.h"
 
 namespace {
@@ -23,6 +27,7 @@ namespace {
 // every call reaches the linked function.
 void* (*volatile copy)(void*, const void*, std::size_t) = &std::memcpy;
 void* (*volatile move)(void*, const void*, std::size_t) = &std::memmove;
+std::size_t (*volatile measure)(const char*) = &std::strlen;
 int (*volatile print)(const char*, ...) = &std::printf;
 
 std::vector<unsigned char> pattern(std::size_t size, unsigned seed) {
@@ -51,6 +56,29 @@ TEST(MuslFastPaths, CopiesAndMoves) {
       ASSERT_EQ(bytes, expected) << length << " bytes moved from 48 to " << to;
     }
   }
+}
+
+TEST(MuslFastPaths, MeasuresTexts) {
+  // Zeros just before the text, which are none of it, and none just after.
+  std::vector<char> bytes(128);
+  for (std::size_t from = 0; from < 16; ++from) {
+    for (std::size_t length = 0; length <= 70; ++length) {
+      std::fill(bytes.begin(), bytes.end(), 'x');
+      std::fill_n(bytes.begin(), from, '\0');
+      bytes[from + length] = '\0';
+      ASSERT_EQ(measure(bytes.data() + from), length) << length << " bytes from +" << from;
+    }
+  }
+  // Texts that end on a page's last byte, before a page that cannot be read.
+  const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+  void* const pages = mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  ASSERT_NE(pages, MAP_FAILED);
+  ASSERT_EQ(mprotect(static_cast<char*>(pages) + page, page, PROT_NONE), 0);
+  char* const last = static_cast<char*>(pages) + page - 1;
+  std::fill(static_cast<char*>(pages), last, 'x');
+  *last = '\0';
+  for (std::size_t length = 0; length <= 40; ++length) EXPECT_EQ(measure(last - length), length);
+  munmap(pages, 2 * page);
 }
 
 // The C library's own formatting, which the printf here never calls.
