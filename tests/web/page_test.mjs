@@ -37,8 +37,7 @@ const RECSTACK = ["1", "", "6", "", "6", "", "9", "", "7", "", "7\b9", "", "abc"
 // characters, a Tab that stops at the row's last column, 10 more that fill it
 // and wrap onto the next row.
 const QUEUE = ["1", `${"9".repeat(40)}\t${"9".repeat(10)}${"\b".repeat(51)}3`, "", "4", "", "4", "",
-  "7", "", "5", "",
-  "5\b7", "", "abc", "", "3", ""];
+  "7", "", "5", "", "5\b7", "", "abc", "", "3", ""];
 const SESSIONS = {
   stackcon: { typed: STACK, overflow: ["2", "", "6"] },
   objstack: { typed: STACK, overflow: ["2", "", "6"] },
