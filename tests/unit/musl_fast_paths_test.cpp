@@ -7,6 +7,8 @@
 // hands on.
 
 #include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <climits>
@@ -15,9 +17,6 @@
 #include <cstdio>
 #include <cstring>
 #include <vector>
-
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include "tests/unit/printed.h"
 
@@ -71,7 +70,8 @@ TEST(MuslFastPaths, MeasuresTexts) {
   }
   // Texts that end on a page's last byte, before a page that cannot be read.
   const auto page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-  void* const pages = mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  void* const pages =
+      mmap(nullptr, 2 * page, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   ASSERT_NE(pages, MAP_FAILED);
   ASSERT_EQ(mprotect(static_cast<char*>(pages) + page, page, PROT_NONE), 0);
   char* const last = static_cast<char*>(pages) + page - 1;
