@@ -141,7 +141,7 @@ bool FirstCharacters::readShown(int first, int limit, std::ios_base::iostate& st
   const char* const ahead = os::inputAhead(count);
   if (ahead == nullptr || limit > kDecimalRoom) return false;
   const auto shown = std::min(count, static_cast<std::size_t>(limit - 1));
-  char characters[kDecimalRoom];
+  char characters[kDecimalRoom] = {};
   characters[0] = traits_type::to_char_type(first);
   std::copy_n(ahead, shown, characters + 1);
   const char* const end = characters + 1 + shown;
