@@ -104,11 +104,16 @@ Input readDecimal(Input in, Input end, std::ios_base::iostate& state, long long&
 // without the general parsing, which goes through strtoll in some standard
 // libraries. Any other format goes the standard way.
 class PlainIntegerReads : public std::num_get<char> {
+ public:
+  // Whether a stream's reads of integers go by readDecimal.
+  static bool readsDecimal(const std::ios_base& stream) {
+    return (stream.flags() & std::ios_base::basefield) == std::ios_base::dec;
+  }
+
  protected:
   iter_type do_get(iter_type in, iter_type end, std::ios_base& stream,
                    std::ios_base::iostate& state, long long& value) const override {
-    if ((stream.flags() & std::ios_base::basefield) != std::ios_base::dec)
-      return std::num_get<char>::do_get(in, end, stream, state, value);
+    if (!readsDecimal(stream)) return std::num_get<char>::do_get(in, end, stream, state, value);
     return readDecimal(in, end, state, value);
   }
 };
@@ -122,10 +127,10 @@ bool FirstCharacters::extract(int first, int limit, long long& value) {
   // with an atomic instruction each way (a tenth of a session's time).
   static const std::locale locale = std::cin.getloc();
   static const auto& reader = std::use_facet<std::num_get<char>>(locale);
-  static const bool readsPlainly = dynamic_cast<const PlainIntegerReads*>(&reader) != nullptr;
+  static const bool readerIsOurs = dynamic_cast<const PlainIntegerReads*>(&reader) != nullptr;
   std::ios_base::iostate state = std::ios_base::goodbit;
-  const bool decimal = (std::cin.flags() & std::ios_base::basefield) == std::ios_base::dec;
-  if (!(readsPlainly && decimal && readShown(first, limit, state, value))) {
+  const bool byReadDecimal = readerIsOurs && PlainIntegerReads::readsDecimal(std::cin);
+  if (!(byReadDecimal && readShown(first, limit, state, value))) {
     held_ = traits_type::to_char_type(first);
     setg(&held_, &held_, &held_ + 1);
     left_ = static_cast<std::size_t>(limit - 1);
