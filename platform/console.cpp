@@ -30,6 +30,16 @@ static_assert(sizeof("请") == 3, "string literals must be compiled to GBK");
 #define OUTPUT_BUFFER_BYTES (1 << 16)
 #endif
 
+// Keeps a function out of line: compilers merge a function called from one
+// place into its caller, which then grows where it is called often.
+#if defined(__GNUC__)
+#define OUT_OF_LINE __attribute__((noinline))
+#elif defined(_MSC_VER)
+#define OUT_OF_LINE __declspec(noinline)
+#else
+#define OUT_OF_LINE
+#endif
+
 namespace console {
 namespace {
 
@@ -110,20 +120,29 @@ bool readWasCut() {
   return true;
 }
 
-// Every character of input comes through here. Flushing only when the read
-// would wait keeps a scripted session at one write per full buffer, while a
-// person (or a program answering line by line) always sees the prompt.
-int nextChar() {
-  std::size_t count;
-  if (const char* const ahead = os::inputAhead(count)) {  // there: no wait, no flush
-    os::takeInput(1);
-    return static_cast<unsigned char>(*ahead);
-  }
+// The next character when the C library holds none: the read may have to
+// wait, so what has been written goes out first, unless input is already
+// waiting. Flushing only then keeps a scripted session at one write per full
+// buffer, while a person (or a program answering line by line) always sees
+// the prompt.
+OUT_OF_LINE int readWhenNoneHeld() {
   if (!os::inputIsWaiting()) flushOutput();
   int c;
   while ((c = os::readChar()) == EOF && readWasCut()) {
   }
   return c;
+}
+
+// Every character of input comes through here, three or more a menu pass:
+// one that the C library holds is taken in place in a few instructions,
+// with the wait's work out of line.
+inline int nextChar() {
+  std::size_t count;
+  if (const char* const ahead = os::inputAhead(count)) {
+    os::takeInput(1);
+    return static_cast<unsigned char>(*ahead);
+  }
+  return readWhenNoneHeld();
 }
 
 void discardLine() {
