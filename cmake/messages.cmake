@@ -72,5 +72,6 @@ endfunction()
 # messages compiled as GBK.
 function(add_menu_library name)
   add_library(${name} STATIC ${ARGN})
+  target_link_libraries(${name} PUBLIC project_options)
   compile_messages_as_gbk_later(${name})
 endfunction()

@@ -9,6 +9,9 @@ set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Self-contained programs: no MinGW runtime DLLs to ship beside them (nor
+# beside the tests that wine runs).
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # The tests run the programs through wine, where it is installed
 # (Debian: wine, wine64).

@@ -31,20 +31,17 @@ set(CMAKE_CXX_COMPILER_RANLIB ${CMAKE_RANLIB} CACHE FILEPATH "")
 # in a build folder asks for the programs' set:
 # - CMake's trial links take the build's optimisation;
 # - on Linux, where the optimised builds optimise at link time and make
-#   position-independent programs (CMakeLists.txt), every compile and link
-#   does both;
-# - the trials of those two, which would link with other options, are
-#   answered here. Zig optimises at link time for Linux and WebAssembly,
-#   not yet for macOS, where the trial fails at its compile.
+#   position-independent programs (CMakePresets.json), every compile and
+#   link does both;
+# - the trial of position-independent links, which would link with other
+#   options, is answered here. (Zig optimises at link time for Linux and
+#   WebAssembly, not yet for macOS, whose presets do not ask it to.)
 set(CMAKE_TRY_COMPILE_CONFIGURATION ${CMAKE_BUILD_TYPE})
 if(ZIG_TARGET MATCHES "-linux-")
   set(CMAKE_CXX_FLAGS_RELWITHDEBINFO_INIT "-flto=thin -fPIE")
   set(CMAKE_CXX_FLAGS_RELEASE_INIT "-flto=thin -fPIE")
   set(CMAKE_CXX_LINK_PIE_SUPPORTED TRUE CACHE INTERNAL "Whether the linker takes -pie")
   set(CMAKE_CXX_LINK_NO_PIE_SUPPORTED TRUE CACHE INTERNAL "Whether the linker takes -no-pie")
-endif()
-if(NOT ZIG_TARGET MATCHES "-macos")
-  set(IPO_SUPPORTED TRUE CACHE INTERNAL "Whether the compiler optimises at link time")
 endif()
 
 # Another system or processor than this one's is a cross build.

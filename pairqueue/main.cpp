@@ -83,5 +83,5 @@ int main(int argc, char** argv) {
   console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   source.reset(new QUE2S(15));
   for (int e = 0; e < 15; ++e) source->push(e);
-  console::runMenu(console::Via::stream, showMenu, act);
+  console::runMenu(showMenu, act);
 }

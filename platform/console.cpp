@@ -4,15 +4,12 @@
 
 #include "platform/console.h"
 
-#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <new>
-#include <streambuf>
 #include <string>
 
 #include "platform/pass.h"
@@ -24,20 +21,6 @@
 // (three in UTF-8). clang-tidy reads the sources as written.
 #ifndef __clang_analyzer__
 static_assert(sizeof("请") == 3, "string literals must be compiled to GBK");
-#endif
-
-#ifndef OUTPUT_BUFFER_BYTES
-#define OUTPUT_BUFFER_BYTES (1 << 16)
-#endif
-
-// Keeps a function out of line where the compiler takes the request (GCC,
-// Clang): they merge a function called from one place into its caller,
-// which then grows where it is called often. Elsewhere it may be merged:
-// slower, never different.
-#if defined(__GNUC__)
-#define OUT_OF_LINE __attribute__((noinline))
-#else
-#define OUT_OF_LINE
 #endif
 
 namespace console {
@@ -62,7 +45,7 @@ bool onTerminal = false;
 
 // The C library notes a failed write in the stream's error flag (and errno)
 // whenever a full buffer goes out; this looks at the flag where the program
-// stops to read anyway, which costs nothing measurable.
+// stops to read anyway.
 void checkOutput() {
   if (std::ferror(stdout)) outputFailed(errno);
 }
@@ -108,41 +91,41 @@ void deliverAtExit() {
   failed("read error", error);
 }
 
-// After a read of standard input: whether it stopped short because the input
-// had nothing yet, in which case it has waited for more. A read that failed
-// otherwise ends the program. The error flag is cleared either way, so that
-// it never speaks for a later read.
-bool readWasCut() {
-  if (!std::ferror(stdin)) return false;
-  const int error = errno;
-  std::clearerr(stdin);
-  if (!os::waitedForLateInput(error)) inputFailed(error);
-  return true;
-}
+// Standard input, read in pieces as large as what is there, up to the
+// buffer's size: a script piped in at once costs a read per 64 KiB, a person
+// a read per line. The end, once met, stays: a terminal's Ctrl-D is not
+// asked again.
+char input[1 << 16];
+std::size_t inputNext = 0;  // the next character to take
+std::size_t inputEnd = 0;   // one past the last character read
+bool inputEnded = false;
 
-// The next character when the C library holds none: the read may have to
-// wait, so what has been written goes out first, unless input is already
-// waiting. Flushing only then keeps a scripted session at one write per full
-// buffer, while a person (or a program answering line by line) always sees
-// the prompt.
-OUT_OF_LINE int readWhenNoneHeld() {
+// Whether a character is there to take, reading more when none is left. A
+// read that has to wait comes after everything written so far is out, so
+// that a person (or a program answering line by line) sees the prompt;
+// input that is already there costs no flush.
+bool refillInput() {
+  if (inputEnded) return false;
   if (!os::inputIsWaiting()) flushOutput();
-  int c;
-  while ((c = os::readChar()) == EOF && readWasCut()) {
-  }
-  return c;
+  const long got = os::readInput(input, sizeof input);
+  if (got < 0) inputFailed(errno);
+  inputNext = 0;
+  inputEnd = static_cast<std::size_t>(got);
+  inputEnded = got == 0;
+  return !inputEnded;
 }
 
-// Every character of input comes through here, three or more a menu pass:
-// one that the C library holds is taken in place in a few instructions,
-// with the wait's work out of line.
-inline int nextChar() {
-  std::size_t count;
-  if (const char* const ahead = os::inputAhead(count)) {
-    os::takeInput(1);
-    return static_cast<unsigned char>(*ahead);
-  }
-  return readWhenNoneHeld();
+// The next character without taking it, EOF at the end of the input.
+int peekChar() {
+  if (inputNext == inputEnd && !refillInput()) return EOF;
+  return static_cast<unsigned char>(input[inputNext]);
+}
+
+// The next character, taken; EOF at the end of the input.
+int nextChar() {
+  const int c = peekChar();
+  if (c != EOF) ++inputNext;
+  return c;
 }
 
 void discardLine() {
@@ -151,71 +134,43 @@ void discardLine() {
   while (c != '\n' && c != EOF);
 }
 
-// Skips white space up to the first character of a number, which is taken
-// and returned; ends the program when the input ends first.
-int skipToNumber() {
+// White space as scanf and std::cin skip it in the C locale.
+bool isSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+bool isDigit(int c) { return c >= '0' && c <= '9'; }
+
+// Reads a number: white space skipped (the end of input there ends the
+// program), an optional sign, decimal digits, up to the first character
+// that is none, which stays unread. The magnitude stops growing once it is
+// outside int, so that any number of digits is read in the same memory.
+// False when no digit follows the sign, or the value does not fit.
+bool parseNumber(int& value) {
   int c;
-  do c = nextChar();
-  while (c != EOF && std::isspace(c));
+  while (isSpace(c = peekChar())) ++inputNext;
   if (c == EOF) endOfInput();
-  return c;
-}
-
-// The digits of a number that its reader stopped short of, taken one at a
-// time: those beyond scanf's width, or those that a non-blocking standard
-// input delivered only after a pause. Only leading zeros keep a longer
-// number within int; the value stops growing once it is outside.
-void takeRemainingDigits(long long& wide, bool negative) {
-  int c;
-  while (std::isdigit(c = nextChar())) {
-    const int digit = c - '0';
-    if (wide >= INT_MIN && wide <= INT_MAX) wide = wide * 10 + (negative ? -digit : digit);
+  const bool negative = c == '-';
+  if (c == '-' || c == '+') {
+    ++inputNext;
+    c = peekChar();
   }
-  std::ungetc(c, stdin);
-}
-
-bool fitsInt(long long wide, int& value) {
-  if (wide < INT_MIN || wide > INT_MAX) return false;
-  value = static_cast<int>(wide);
+  if (!isDigit(c)) return false;
+  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+  long long magnitude = 0;
+  for (; isDigit(c); c = peekChar()) {
+    ++inputNext;
+    if (magnitude <= limit) magnitude = magnitude * 10 + (c - '0');
+  }
+  if (magnitude > limit) return false;
+  value = static_cast<int>(negative ? -magnitude : magnitude);
   return true;
 }
 
-// scanf takes at most eleven characters, an int's digits and its sign, into a
-// long long, which can hold what does not fit in an int (scanf cannot tell).
-// It would keep every digit of a longer number, in memory that grows with
-// the number; the rest are taken here instead.
-bool scanNumber(int first, int& value) {
-  std::ungetc(first, stdin);
-  long long wide;
-  // Eleven characters always fit in a long long; fitsInt judges the value.
-  const int scanned = std::scanf("%11lld", &wide);  // NOLINT(cert-err34-c)
-  readWasCut();
-  if (scanned != 1) return false;
-  takeRemainingDigits(wide, first == '-');
-  return fitsInt(wide, value);
-}
-
-// As scanNumber, through std::cin: eleven characters at most into a long
-// long, the rest taken here, so that a number of any length is read in
-// constant memory, and one that came late is read whole. White space is
-// skipped already (skipToNumber): the stream's own skipping would look up
-// the locale's character classes at every read.
-bool extractNumber(int first, int& value) {
-  static FirstCharacters number;
-  long long wide;
-  const bool extracted = number.extract(first, 11, wide);
-  const int next = number.end();
-  readWasCut();
-  if (!extracted) return false;
-  // A number that ended at a character other than a digit has no more.
-  if (next == EOF || std::isdigit(next)) takeRemainingDigits(wide, first == '-');
-  return fitsInt(wide, value);
-}
-
-bool readInt(Via via, int& value) {
+// A number read, then the one character after it discarded; the rest of the
+// line when the entry is not a number. A write that failed ends the program
+// here, before it reads input it could not answer.
+bool readInt(int& value) {
   checkOutput();
-  const int first = skipToNumber();
-  const bool ok = via == Via::stdio ? scanNumber(first, value) : extractNumber(first, value);
+  const bool ok = parseNumber(value);
   if (ok)
     nextChar();
   else
@@ -308,39 +263,31 @@ void init(const char* program, const char* summary, int argc, char** argv) {
   programName = program;
   std::set_new_handler([] { std::exit(-1); });
   answerCommandLine(summary, argc, argv);
-  // A tied std::cin would flush std::cout (and so standard output) before
-  // every extraction; nextChar() flushes only when a read has to wait.
-  std::cin.tie(nullptr);
   onTerminal = os::stdoutIsTerminal();
   if (onTerminal) {
     os::setUpTerminal();
     std::atexit(deliverAtExit);
   } else {
-    // Scripts pipe in whole sessions: larger buffers mean fewer writes, and
-    // fewer reads and looks for waiting input (each a system call). Output
-    // goes in pieces of a pipe's capacity (64 KiB on Linux) unless the build
-    // says otherwise for its C library.
-    static char output[OUTPUT_BUFFER_BYTES];
+    // Scripts pipe in whole sessions: output goes in pieces of a pipe's
+    // capacity (64 KiB on Linux), a write each.
+    static char output[1 << 16];
     std::setvbuf(stdout, output, _IOFBF, sizeof output);
-    static char input[1 << 16];
-    std::setvbuf(stdin, input, _IOFBF, sizeof input);
   }
   setUpStandardStreams();
-  os::useStreamsWithoutLocks();
 }
 
-void runMenu(Via via, void (*show)(), void (*act)(int choice, int pass)) {
+void runMenu(void (*show)(), void (*act)(int choice, int pass)) {
   for (int pass = 1;; pass = nextPass(pass)) {
     clearScreen();
     show();
     int choice;
-    if (!readInt(via, choice)) choice = kNotANumber;
+    if (!readInt(choice)) choice = kNotANumber;
     if (choice == 0) finish();
     act(choice, pass);
     nextChar();  // the wait for Enter
   }
 }
 
-bool readNumber(int& value) { return readInt(Via::stream, value); }
+bool readNumber(int& value) { return readInt(value); }
 
 }  // namespace console

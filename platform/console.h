@@ -7,16 +7,19 @@
 // Every program goes through these functions; whatever differs between
 // operating systems stays behind them (system.h).
 //
-// Input rules shared by every read below:
+// Standard input belongs to the console layer, which reads it in large
+// pieces into a buffer of its own, as cat does; every read below takes from
+// there, and nothing else reads standard input. Input rules shared by every
+// read below:
 // - End of input before anything but white space, at a number read, ends the
 //   program at once with status 0, writing nothing more.
 // - At a single-character read, end of input is simply consumed; the next
 //   number read then ends the program.
-// - A number is read as scanf("%d") or std::cin >> int read it: white space
-//   (blank lines too) skipped, an optional sign, decimal digits. Text without
-//   a digit, or a value outside int (its digits consumed), is not a number:
-//   the read fails without leaving a stream stuck, and the rest of the line is
-//   discarded.
+// - A number is read as scanf("%d") and std::cin >> int read one: white
+//   space (blank lines too) skipped, an optional sign, decimal digits, in the
+//   same small memory however many digits are typed. Text without a digit,
+//   or a value outside int (its digits consumed), is not a number: the read
+//   fails, and the rest of the line is discarded.
 // - Input that cannot be read (not its end, an error) ends the program at once
 //   with status 1, after one line on standard error.
 // - Whatever has been written before a read that has to wait for input reaches
@@ -35,19 +38,16 @@ namespace console {
 // its manual page says the same.
 void init(const char* program, const char* summary, int argc, char** argv);
 
-// Which standard facility reads a number: scanf("%d") or std::cin >> int.
-enum class Via { stdio, stream };
-
 // Runs the menu until choice 0 or the end of input, then ends the program
 // with status 0 (after a newline on a terminal, at the end of input, so that
 // the shell's prompt starts a line). Each pass, numbered 1, 2, ...: clears the screen, calls
-// show() to write the menu, reads a choice through via (then discards one
-// character, normally the end of the line); 0 ends the program, anything else
-// goes to act(choice, pass); then the program waits for Enter.
-[[noreturn]] void runMenu(Via via, void (*show)(), void (*act)(int choice, int pass));
+// show() to write the menu, reads a choice (then discards one character,
+// normally the end of the line); 0 ends the program, anything else goes to
+// act(choice, pass); then the program waits for Enter.
+[[noreturn]] void runMenu(void (*show)(), void (*act)(int choice, int pass));
 
-// Reads a number typed at a prompt (a capacity or an index) with std::cin,
-// then discards one character. False when the entry is not a number: the
+// Reads a number typed at a prompt (a capacity or an index), then discards
+// one character. False when the entry is not a number: the
 // caller abandons the choice.
 bool readNumber(int& value);
 

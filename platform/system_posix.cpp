@@ -1,6 +1,7 @@
 // The console on POSIX systems: terminals told apart with isatty, cleared as
 // their terminfo description says, and shown the GBK messages in UTF-8 where
-// the locale reads UTF-8; input waited for with poll.
+// the locale reads UTF-8; standard input read with read and waited for with
+// poll.
 
 #include <dlfcn.h>
 #include <errno.h>
@@ -8,9 +9,6 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <poll.h>
-#if defined(HAVE_FREADPTR) || defined(__GLIBC__)
-#include <stdio_ext.h>
-#endif
 #include <strings.h>
 #include <unistd.h>
 #ifdef __APPLE__
@@ -302,138 +300,22 @@ void clearTerminal() { std::fputs(clearing.c_str(), stdout); }
 
 int drainTerminal() { return converter != nullptr ? converter->drain() : 0; }
 
-void useStreamsWithoutLocks() {
-#ifdef __GLIBC__
-  // The converter thread never touches the streams, only descriptors.
-  __fsetlocking(stdin, FSETLOCKING_BYCALLER);
-  __fsetlocking(stdout, FSETLOCKING_BYCALLER);
-#endif
-}
-
-int readChar() { return getchar_unlocked(); }
-
-#if defined(MUSL_FAST_PATHS)
-namespace {
-
-// The start of musl's FILE, as the library declares it for itself (its
-// public header shows no field): the pointers into the buffer that its own
-// putc uses.
-struct __attribute__((may_alias)) MuslFileStart {
-  unsigned flags;
-  unsigned char *readPosition, *readEnd;
-  int (*close)(FILE*);
-  unsigned char *writeEnd, *writePosition;
-};
-
-// Whether stdout, read as MuslFileStart, agrees with what the C library's
-// own functions tell of its buffer: asked once stdout is writing, with room
-// in its buffer, and not line-buffered (musl only ever turns line buffering
-// off, at the first write to something other than a terminal), and then
-// never again.
-enum class Agreement { unknown, agrees, differs };
-
-MuslFileStart* muslStdout() {
-  static Agreement agreement = Agreement::unknown;
-  auto* const file = reinterpret_cast<MuslFileStart*>(stdout);
-  if (agreement == Agreement::unknown && file->writeEnd != nullptr && __flbf(stdout) == 0) {
-    const std::size_t room = __fbufsize(stdout) - __fpending(stdout);
-    if (room > 0)
-      agreement = file->writeEnd >= file->writePosition &&
-                          static_cast<std::size_t>(file->writeEnd - file->writePosition) == room
-                      ? Agreement::agrees
-                      : Agreement::differs;
-  }
-  return agreement == Agreement::agrees ? file : nullptr;
-}
-
-}  // namespace
-#endif
-
-// The pointers that the C library's own putc macro uses: those its header
-// shows (glibc), or in the static musl build, which knows the library it
-// carries, those of musl's own FILE, once they agree with musl's answers.
-// A line-buffered or unbuffered stream never has room in them, so that its
-// flushing stays the C library's.
-bool putInOutputBuffer(const char* text, std::size_t count) {
-#if defined(__GLIBC__) && !defined(__UCLIBC__)  // uClibc says it is glibc, with a FILE of its own
-  if (static_cast<std::size_t>(stdout->_IO_write_end - stdout->_IO_write_ptr) < count) return false;
-  std::memcpy(stdout->_IO_write_ptr, text, count);
-  stdout->_IO_write_ptr += count;
-  return true;
-#elif defined(MUSL_FAST_PATHS)
-  MuslFileStart* const file = muslStdout();
-  if (file == nullptr || static_cast<std::size_t>(file->writeEnd - file->writePosition) < count)
-    return false;
-  std::memcpy(file->writePosition, text, count);
-  file->writePosition += count;
-  return true;
-#else
-  static_cast<void>(text);
-  static_cast<void>(count);
-  return false;
-#endif
-}
-
-// The pointers that the C library's own getc macro uses (glibc), or the
-// functions it gives for the purpose (musl, among others).
-const char* inputAhead(std::size_t& count) {
-#if defined(__GLIBC__) && !defined(__UCLIBC__)
-  count = static_cast<std::size_t>(stdin->_IO_read_end - stdin->_IO_read_ptr);
-  return count > 0 ? stdin->_IO_read_ptr : nullptr;
-#elif defined(HAVE_FREADPTR)
-  const char* const ahead = __freadptr(stdin, &count);  // null, count untouched, when none
-  if (ahead == nullptr) count = 0;
-  return ahead;
-#else
-  count = 0;
-  return nullptr;
-#endif
-}
-
-void takeInput(std::size_t count) {
-#if defined(__GLIBC__) && !defined(__UCLIBC__)
-  stdin->_IO_read_ptr += count;
-#elif defined(HAVE_FREADPTR)
-  __freadptrinc(stdin, count);
-#else
-  static_cast<void>(count);  // inputAhead() showed nothing to take
-#endif
-}
-
-namespace {
-
-// Whether the C library holds characters of standard input in its buffer,
-// where the C library lets that be seen: only an optimisation, which spares
-// a poll per character (a number of a million digits, a script piped in at
-// once through a pipe that stays open). False where it cannot be seen.
-bool inputIsBuffered() {
-  std::size_t count;
-  if (inputAhead(count) != nullptr) return true;
-#if defined(__APPLE__) || defined(__FreeBSD__) || defined(__NetBSD__) || defined(__OpenBSD__) || \
-    defined(__DragonFly__)
-  return stdin->_r > 0;  // the BSD stdio's count of characters left to read
-#else
-  return false;
-#endif
-}
-
-}  // namespace
-
-// A wrong answer costs one needless flush, never a hang, since the read
-// that follows takes what there is. A descriptor at its end does not wait
-// either.
+// A descriptor at its end does not wait either.
 bool inputIsWaiting() {
-  if (inputIsBuffered()) return true;
   pollfd in = {STDIN_FILENO, POLLIN, 0};
   return poll(&in, 1, 0) > 0;
 }
 
-bool waitedForLateInput(int error) {
-  if (error != EAGAIN && error != EWOULDBLOCK) return false;
-  pollfd in = {STDIN_FILENO, POLLIN, 0};
-  while (poll(&in, 1, -1) < 0 && errno == EINTR) {
+long readInput(char* buffer, std::size_t count) {
+  for (;;) {
+    const ssize_t got = read(STDIN_FILENO, buffer, count);
+    if (got >= 0) return static_cast<long>(got);
+    if (errno == EINTR) continue;
+    if (errno != EAGAIN && errno != EWOULDBLOCK) return -1;
+    pollfd in = {STDIN_FILENO, POLLIN, 0};
+    while (poll(&in, 1, -1) < 0 && errno == EINTR) {
+    }
   }
-  return true;
 }
 
 }  // namespace os

@@ -26,13 +26,16 @@ void clearTerminal() { std::fputs("\x1b[H\x1b[2J", stdout); }
 
 int drainTerminal() { return 0; }
 
-void useStreamsWithoutLocks() {}  // a C library without threads takes no locks
-
-// Whether the C library holds characters of standard input: a wrong "no"
-// costs one needless flush, which the page does not notice.
+// Whether a read would wait is not asked of the page: a wrong "no" costs
+// one needless flush, which the page does not notice.
 bool inputIsWaiting() { return false; }
 
-bool waitedForLateInput(int /*error*/) { return false; }
+long readInput(char* buffer, std::size_t count) {
+  for (;;) {
+    const ssize_t got = read(STDIN_FILENO, buffer, count);
+    if (got >= 0 || errno != EINTR) return static_cast<long>(got);
+  }
+}
 
 }  // namespace os
 }  // namespace console

@@ -1,7 +1,7 @@
 // The console on Windows: a console told apart by its console mode, shown
 // the GBK messages through its wide-character interface whatever its code
 // page (which is never changed), and cleared by the program itself as "cls"
-// clears it.
+// clears it; standard input read through the C runtime's descriptor.
 
 #include <fcntl.h>
 #include <io.h>
@@ -255,8 +255,8 @@ void clearTerminal() {
   SetConsoleCursorPosition(console, home);
 }
 
-// The C library's buffer is opaque here, so a pipe counts as waiting when the
-// pipe itself is empty, and a console always does.
+// A pipe with nothing in it, and a console, make a read wait; a file never
+// does.
 bool inputIsWaiting() {
   HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
   switch (GetFileType(in)) {
@@ -271,12 +271,14 @@ bool inputIsWaiting() {
   }
 }
 
-// The C runtime offers no switch for a whole stream.
-void useStreamsWithoutLocks() {}
-
-// Standard input is never non-blocking here: a read waits by itself, and
-// any error is a real one.
-bool waitedForLateInput(int) { return false; }
+// Through the C runtime's descriptor, in text mode as standard input
+// starts: a line ends in "\n" alone, and Ctrl-Z typed at a console ends the
+// input. Standard input is never non-blocking here: a read waits by itself,
+// and any error is a real one.
+long readInput(char* buffer, std::size_t count) {
+  constexpr std::size_t kLargestRead = 1 << 15;
+  return _read(0, buffer, static_cast<unsigned>(count < kLargestRead ? count : kLargestRead));
+}
 
 }  // namespace os
 }  // namespace console

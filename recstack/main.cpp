@@ -112,5 +112,5 @@ int main(int argc, char** argv) {
   initStack(source, 10);
   if (!isLive(source)) exit(-1);
   for (int e = 0; e < 10; e++) push(source, e);
-  console::runMenu(console::Via::stdio, showMenu, act);
+  console::runMenu(showMenu, act);
 }

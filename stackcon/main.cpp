@@ -94,5 +94,5 @@ int main(int argc, char** argv) {
   console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   source.reset(new STACK(5));
   for (int e = 1; e <= 5; ++e) source->push(e);
-  console::runMenu(console::Via::stdio, showMenu, act);
+  console::runMenu(showMenu, act);
 }
