@@ -535,8 +535,11 @@ class Runner:
         rest, errors, status = self.finish(child)
         return seen + rest, errors, failure or status
 
-    def terminal(self, program, case, data):
-        """Runs on a pseudo-terminal that does not echo; stderr stays a pipe."""
+    def terminal(self, program, case, data, steps=None):
+        """Runs on a pseudo-terminal that does not echo; stderr stays a pipe.
+        With steps (a dialog), types each line at a person's pace: only once
+        the program waits to read it, when the terminal must have been given
+        everything the program wrote before."""
         master, slave = pty.openpty()
         attributes = termios.tcgetattr(slave)
         attributes[3] &= ~termios.ECHO
@@ -552,6 +555,9 @@ class Runner:
         seen, pending, failure = b"", data, None
         deadline = time.monotonic() + self.time_limit
         try:
+            if steps is not None:
+                seen, failure = self.typed_at_pace(master, child.pid, case, steps, deadline)
+                pending = b""
             if case.feed == "idle":
                 failure = self.idle_at_prompt(child.pid, deadline)
             gone = case.redirect == "hung-up"  # no terminal to read from
@@ -561,21 +567,11 @@ class Runner:
                 ready, writable, _ = select.select([master], [master] if pending else [], [], 0.05)
                 if writable:
                     pending = pending[os.write(master, pending[:256]):]
-                if ready and case.redirect == "slow" and not stopped(child.pid):
-                    # A slow terminal takes a little output only while the
-                    # program cannot go on writing: every thread of it waits.
-                    time.sleep(0.001)
-                    continue
                 if ready:
-                    try:
-                        chunk = os.read(master, SLOW_READ if case.redirect == "slow" else 65536)
-                    except OSError:  # the terminal is closed once the program has ended
-                        chunk = b""
-                    if not chunk:
+                    chunk = terminal_output(master, child.pid, case.redirect == "slow")
+                    if chunk is None:
                         break
                     seen += chunk
-                    if case.redirect == "slow":
-                        time.sleep(SLOW_PAUSE)
             if case.feed == "hung-up":
                 # The terminal goes away while the program waits to read.
                 wait_until(reading, child.pid, "the program to wait for input", deadline)
@@ -586,6 +582,35 @@ class Runner:
         os.close(master)
         _, errors, status = self.finish(child)
         return seen, errors, failure or status
+
+    def typed_at_pace(self, master, pid, case, steps, deadline):
+        """(what the terminal showed, a failure or None) once every line of
+        the dialog is typed, each when the program waits in its read."""
+        seen, wanted = b"", b""
+        slow = case.redirect == "slow"
+        for direction, data in steps:
+            if direction == ">":
+                wanted += data
+                continue
+            while not reading(pid):
+                if ended(pid):
+                    return seen, "the program ended before all the dialog was typed"
+                if time.monotonic() > deadline:
+                    raise StillWaiting("still waiting for the program to wait for input")
+                ready, _, _ = select.select([master], [], [], 0.002)
+                if ready:
+                    seen += terminal_output(master, pid, slow) or b""
+            # Waiting, it has delivered all it wrote: that is on the terminal now.
+            while select.select([master], [], [], 0)[0]:
+                chunk = os.read(master, 65536)
+                if not chunk:
+                    break
+                seen += chunk
+            if seen != wanted:
+                return seen, ("the program waited for input before the terminal showed all"
+                              f" it had written (expected {len(wanted)} bytes, got {len(seen)})")
+            os.write(master, data)
+        return seen, None
 
     def idle_at_prompt(self, pid, deadline):
         """Watches a program that waits at its first prompt: it must use no
@@ -599,6 +624,24 @@ class Runner:
             return (f"used {used} clock ticks of processor time in {IDLE_WATCH:g} s while it"
                     " waited at its prompt")
         return None
+
+
+def terminal_output(master, pid, slow):
+    """What a terminal takes of the output now: None once the program has
+    ended and closed it. A slow terminal takes a little, and only while the
+    program cannot go on writing (every thread of it waits), then pauses."""
+    if slow and not stopped(pid):
+        time.sleep(0.001)
+        return b""
+    try:
+        chunk = os.read(master, SLOW_READ if slow else 65536)
+    except OSError:  # the terminal is closed once the program has ended
+        return None
+    if not chunk:
+        return None
+    if slow:
+        time.sleep(SLOW_PAUSE)
+    return chunk
 
 
 def read_until(stream, seen, length, deadline, waits=None):
@@ -805,7 +848,11 @@ def run_case(runner, definitions, program, case):
         return check_console(case.name, screen, case.exit, result)
     if case.tty:
         seen = None if "hung-up" in (case.redirect, case.feed) else expected
-        result = runner.terminal(program, case, typed)
+        steps = None
+        if case.dialog is not None:
+            steps = [(d, shown(strings) if d == ">" else render.strings(strings))
+                     for d, strings in case.dialog]
+        result = runner.terminal(program, case, typed, steps)
         return check(f"{case.name} [terminal]", seen, errors, case.exit, result)
     if case.feed == "held":
         result = runner.held(program, case, typed, expected)

@@ -220,6 +220,13 @@ in:   "3\n\n" "0\n"
 out:  "{menu}" x2
 exit: 0
 
+case: a UTF-8 terminal where the converter's thread cannot be started gets the GBK bytes
+on:   tty
+env:  LC_ALL=C.UTF-8 LD_PRELOAD={test-libs}/no_threads.so
+in:   "3\n\n" "0\n"
+out:  "{menu}" x2
+exit: 0
+
 # The end
 
 case: Ctrl-D at the menu ends the line, so that the shell's prompt starts its own
@@ -248,6 +255,35 @@ shown: utf-8
 in:   "3\n\n" x400 "\x04"
 out:  "{menu}" x401 "\n"
 exit: 0
+
+# Typed at a person's pace, each line once the program waits for it: at
+# every wait, not only the first, the slow terminal has been given all that
+# came before; and the end, by Ctrl-D after a wait or by an overflow after
+# a long output, still delivers everything.
+
+case: typed at a person's pace on a slow terminal, each wait comes after the output before it, to Ctrl-D
+on:   tty
+output: slow
+shown: utf-8
+dialog:
+  > "{menu}"
+  < "3\n\n" x400
+  > "{menu}" x400
+  < "3\n\n" x400
+  > "{menu}" x400
+  < "\x04"
+  > "\n"
+exit: 0
+
+case: typed at a person's pace on a slow terminal, an overflow after a long output ends with all of it shown
+on:   tty
+output: slow
+shown: utf-8
+dialog:
+  > "{menu}"
+  < "3\n\n" x400 "2\n\n" "{push}\n"
+  > "{menu}" x400 "{copied}" "{menu}"
+exit: 255
 
 case: a program waiting at its prompt uses no processor time
 on:   tty
