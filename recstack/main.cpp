@@ -1,6 +1,7 @@
 // recstack: a menu through which a person works on one STACKREC record of
 // capacity 10, the working stack, and a preset source record holding 0 to 9.
-// Everything goes through printf, scanf and getchar.
+// Its output goes through printf; its input, like every program's, through
+// the console layer.
 
 #include <stdio.h>
 #include <stdlib.h>

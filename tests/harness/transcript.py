@@ -609,7 +609,15 @@ class Runner:
             if seen != wanted:
                 return seen, ("the program waited for input before the terminal showed all"
                               f" it had written (expected {len(wanted)} bytes, got {len(seen)})")
+            # Until it has read what is typed, it still waits in the read before.
+            taken = bytes_read(pid) + len(data.replace(b"\x04", b""))  # Ctrl-D is no byte
             os.write(master, data)
+            while bytes_read(pid) < taken and not ended(pid):
+                if time.monotonic() > deadline:
+                    raise StillWaiting("still waiting for the program to read what was typed")
+                ready, _, _ = select.select([master], [], [], 0.002)
+                if ready:
+                    seen += terminal_output(master, pid, slow) or b""
         return seen, None
 
     def idle_at_prompt(self, pid, deadline):
@@ -696,6 +704,16 @@ def reading(pid):
         waits_in = f.read().strip()
     return process_state(pid) == "S" and waits_in not in ("", "0") and not any(
         lock_or_write in waits_in for lock_or_write in ("futex", "write"))
+
+
+def bytes_read(pid):
+    """How many bytes the program has read so far (its input, here), from
+    /proc; 0 once it has ended."""
+    try:
+        with open(f"/proc/{pid}/io") as f:
+            return int(re.search(r"^rchar: (\d+)", f.read(), re.M).group(1))
+    except (OSError, AttributeError):
+        return 0
 
 
 def stopped(pid):
