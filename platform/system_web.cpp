@@ -47,7 +47,8 @@ long readInput(char* buffer, std::size_t count) {
 // (abort) when that piece is 2 GB or more. Its malloc and calloc give way
 // to these (they are weak), which refuse such requests as they should, with
 // ENOMEM, so that a container too large ends the program with status -1 as
-// everywhere. (The programs never call realloc.)
+// everywhere. (The programs never call realloc.) This mends a fault of
+// that library; it is no replacement for speed.
 extern "C" void* __libc_malloc(std::size_t size);
 extern "C" void* __libc_calloc(std::size_t count, std::size_t size);
 

@@ -14,7 +14,7 @@ const TEXTS = {
     keys: "Type a choice's number and press Enter; after each result the program waits " +
       "for Enter. 0 ends it, as does Ctrl-D on an empty line; Ctrl-C stops it. " +
       "Tab leaves the terminal.",
-    again: "Start it again",
+    again: "Start it again (R)",
     licence: "Licence: MIT",
     terminalLicence: "The terminal, xterm.js: MIT",
     terminalInput: "Terminal input",
@@ -22,10 +22,15 @@ const TEXTS = {
     other: "中文",
     loading: (name) => `Loading ${name}…`,
     ended: (name, status) => `${name} ended with status ${status}.`,
-    failed: (name) => `${name} ended with status -1, after the error it reported above: ` +
-      "its container overflowed or underflowed, or there was no memory for it.",
+    chose0: (name) => `${name} ended with status 0: choice 0.`,
+    endOfInput: (name) => `${name} ended with status 0: Ctrl-D, the end of its input.`,
+    failed: (name) => `${name} ended with status -1: its container overflowed or ` +
+      "underflowed, or there was no memory for it. That is the container's contract: it " +
+      "ends the program so, without a message.",
     interrupted: (name) => `${name} was stopped by Ctrl-C.`,
     broken: (name, error) => `${name} could not go on in this page: ${error}`,
+    unknown: (name) => `There is no program called “${name}” here; the programs are below.`,
+    listFailed: (error) => `The list of programs could not be loaded: ${error}`,
   },
   zh: {
     title: "容器的工作",
@@ -33,7 +38,7 @@ const TEXTS = {
       "和在终端里一样。",
     keys: "输入选项的编号并按回车；每次显示结果后，程序等待回车。选 0 或在空行上按 Ctrl-D " +
       "结束程序，Ctrl-C 中止程序。按 Tab 离开终端。",
-    again: "重新开始",
+    again: "重新开始（R）",
     licence: "许可证：MIT",
     terminalLicence: "终端 xterm.js：MIT",
     terminalInput: "终端输入",
@@ -41,9 +46,14 @@ const TEXTS = {
     other: "English",
     loading: (name) => `正在加载 ${name}……`,
     ended: (name, status) => `${name} 已结束，状态为 ${status}。`,
-    failed: (name) => `${name} 因上面报告的错误而结束，状态为 -1：容器上溢或下溢，或内存不足。`,
+    chose0: (name) => `${name} 已结束，状态为 0：选择了 0。`,
+    endOfInput: (name) => `${name} 已结束，状态为 0：按了 Ctrl-D，输入结束。`,
+    failed: (name) => `${name} 已结束，状态为 -1：容器上溢或下溢，或内存不足。` +
+      "这是容器的约定：它这样结束程序，不输出任何消息。",
     interrupted: (name) => `${name} 已被 Ctrl-C 中止。`,
     broken: (name, error) => `${name} 无法在本页面中继续运行：${error}`,
+    unknown: (name) => `这里没有名为“${name}”的程序；程序列表如下。`,
+    listFailed: (error) => `无法加载程序列表：${error}`,
   },
 };
 
@@ -56,15 +66,29 @@ const THEMES = {
 
 const $ = (id) => document.getElementById(id);
 const dark = matchMedia("(prefers-color-scheme: dark)");
-const programs = await (await fetch("programs.json")).json();
+// The programs to choose from; where they cannot be had, the page says why
+// rather than show an empty list.
+let programs = [];
+let listError = null;
+try {
+  const response = await fetch("programs.json");
+  if (!response.ok) throw new Error(`${response.status} ${response.statusText}`);
+  programs = await response.json();
+} catch (error) {
+  listError = error;
+}
 const modules = new Map();  // compiled programs, by name
 let language = localStorage.getItem("language") ??
   ((navigator.languages?.[0] ?? navigator.language ?? "").toLowerCase().startsWith("zh")
     ? "zh" : "en");
 let terminal = null;
 // The running program, what it wrote, and the line being typed: where the
-// cursor is, and where each character of the line went (marks).
-let session = null;  // { name, run, line, marks, cursor, output, decoders, ending }
+// cursor is, and where each character of the line went (marks); and
+// whether the end of input was typed, to say how it ended.
+let session = null;  // { name, run, line, marks, cursor, output, decoders, ending, endTyped }
+// What the page has to say above the list: a program asked for that is not
+// there, or a list that could not be loaded.
+let notice = null;
 
 // What tests and curious people can read of the running program.
 window.terminalPage = {
@@ -98,6 +122,8 @@ function showTexts() {
   Terminal.strings.tooMuchOutput = text().tooMuchOutput;
   terminal?.textarea?.setAttribute("aria-label", text().terminalInput);
   $("language").textContent = text().other;
+  $("notice").hidden = notice === null;
+  $("notice").textContent = notice?.() ?? "";
   $("language").lang = language === "zh" ? "en" : "zh";
   document.title = session ? `${session.name} · ${text().title}` : text().title;
   const list = $("programs");
@@ -135,6 +161,7 @@ function describe(ending) {
   if (ending === "interrupted") return text().interrupted(name);
   if (ending instanceof Error) return text().broken(name, ending.message);
   if (ending === -1) return text().failed(name);
+  if (ending === 0) return session.endTyped ? text().endOfInput(name) : text().chose0(name);
   return text().ended(name, ending);
 }
 
@@ -195,7 +222,8 @@ function makeTerminal() {
 async function start(name) {
   session?.run?.stop();
   session = { name, run: null, line: "", marks: [], cursor: { row: 0, x: 0 }, output: "",
-    ending: null, decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
+    ending: null, endTyped: false,
+    decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
   const current = session;
   $("choose").hidden = true;
   $("session").hidden = false;
@@ -205,7 +233,14 @@ async function start(name) {
   else makeTerminal();
   terminal.reset();
   terminal.write(text().loading(name));
-  if (!modules.has(name)) modules.set(name, await loadProgram(`programs/${name}.wasm.gz`));
+  if (!modules.has(name)) {
+    try {
+      modules.set(name, await loadProgram(`programs/${name}.wasm.gz`));
+    } catch (error) {
+      if (session === current) finish(current, error);
+      return;
+    }
+  }
   if (session !== current) return;  // another program was chosen meanwhile
   terminal.reset();
   current.run = new Run(modules.get(name), name, {
@@ -234,11 +269,16 @@ function finish(current, ending) {
   current.ending = ending;
   $("status").textContent = describe(ending);
   $("end").hidden = false;
-  $("again").focus();
+  // The focus stays in the terminal: an Enter or a Space pressed there out
+  // of habit leaves the ended screen as it is; R starts the program again.
 }
 
 // What the keyboard types, as a terminal's line discipline takes it.
 function typed(data) {
+  if (session && session.ending !== null && /^[rR]$/.test(data)) {
+    start(session.name);
+    return;
+  }
   const run = session?.run;
   if (!run || run.over) return;
   if (data.startsWith("\x1b")) return;  // arrows and function keys: no line editing
@@ -259,6 +299,7 @@ function typed(data) {
     } else if (character === "\x04") {  // Ctrl-D
       const line = session.line;
       session.line = "";
+      if (!line) session.endTyped = true;
       run.give(line ? encoder.encode(line) : null);
     } else if (character === "\x03") {  // Ctrl-C
       terminal.write("^C\r\n");
@@ -341,8 +382,12 @@ function wide(character) {
 function route() {
   const name = new URLSearchParams(location.search).get("program");
   if (programs.some((program) => program.name === name)) {
+    notice = null;
     if (session?.name !== name || session.ending !== null) start(name);
   } else {
+    if (listError) notice = () => text().listFailed(listError.message);
+    else if (name !== null) notice = () => text().unknown(name);
+    else notice = null;
     session?.run?.stop();
     session = null;
     $("session").hidden = true;
@@ -355,6 +400,13 @@ $("language").addEventListener("click", () => {
   language = language === "zh" ? "en" : "zh";
   localStorage.setItem("language", language);
   showTexts();
+  // The next line typed goes to the program, not to this button.
+  if (session) terminal?.focus();
+});
+// A program at work is not left or reloaded without a question: its
+// session would be lost.
+addEventListener("beforeunload", (event) => {
+  if (session?.run && session.ending === null) event.preventDefault();
 });
 $("again").addEventListener("click", () => start(session.name));
 $("home").addEventListener("click", (event) => {
