@@ -18,6 +18,9 @@ const TEXTS = {
     licence: "Licence: MIT",
     terminalLicence: "The terminal, xterm.js: MIT",
     terminalInput: "Terminal input",
+    enter: "Enter",
+    backspace: "⌫",
+    backspaceName: "Backspace",
     tooMuchOutput: "Too much output to announce, navigate to rows manually to read",
     other: "中文",
     loading: (name) => `Loading ${name}…`,
@@ -42,6 +45,9 @@ const TEXTS = {
     licence: "许可证：MIT",
     terminalLicence: "终端 xterm.js：MIT",
     terminalInput: "终端输入",
+    enter: "回车",
+    backspace: "⌫",
+    backspaceName: "退格",
     tooMuchOutput: "输出太多，无法朗读，请逐行浏览",
     other: "English",
     loading: (name) => `正在加载 ${name}……`,
@@ -96,6 +102,7 @@ window.terminalPage = {
   get ended() { return session?.ending ?? null; },
   get output() { return session?.output ?? ""; },
   get program() { return session?.name ?? null; },
+  get fontSize() { return terminal?.options.fontSize ?? null; },
   firstMenuAt: null,
   screen() {
     const buffer = terminal.buffer.active;
@@ -121,6 +128,8 @@ function showTexts() {
   Terminal.strings.promptLabel = text().terminalInput;
   Terminal.strings.tooMuchOutput = text().tooMuchOutput;
   terminal?.textarea?.setAttribute("aria-label", text().terminalInput);
+  document.querySelector('#keys [data-key="backspace"]')
+    .setAttribute("aria-label", text().backspaceName);
   $("language").textContent = text().other;
   $("notice").hidden = notice === null;
   $("notice").textContent = notice?.() ?? "";
@@ -170,9 +179,9 @@ const FONT =
 
 // The terminal's width and type size for the room the page gives it: 80
 // columns where they fit at a readable size; else the 64 that the programs'
-// menus take, the type as large as fits (a phone held upright), and longer
-// output wraps, as on any narrow terminal. Only on the narrowest screens
-// does the terminal scroll sideways.
+// menus take, the type as large as fits but never below 12 px (a phone
+// held upright), and longer output wraps, as on any narrow terminal. Where
+// 64 columns do not fit at 12 px, the terminal scrolls sideways.
 function fit() {
   const box = $("terminal");
   const style = getComputedStyle(box);
@@ -182,7 +191,7 @@ function fit() {
   const advance = measure.measureText("0").width / 100;  // a column, for each px of type
   const size = (cols) => Math.min(15, Math.floor(room / cols / advance));
   return size(80) >= 12 ? { cols: 80, fontSize: size(80) }
-    : { cols: 64, fontSize: Math.max(8, size(64)) };
+    : { cols: 64, fontSize: Math.max(12, size(64)) };
 }
 
 // Fits the terminal again when the room changes (a phone turned, a window
@@ -409,6 +418,13 @@ addEventListener("beforeunload", (event) => {
   if (session?.run && session.ending === null) event.preventDefault();
 });
 $("again").addEventListener("click", () => start(session.name));
+// The keys under the terminal on a touch screen, where there is no Ctrl
+// key: each types what its key on a keyboard types. The focus stays where
+// it is, so that a phone's own keyboard does not open over the terminal.
+const KEYS = { enter: "\r", backspace: "\x7f", "ctrl-d": "\x04", "ctrl-c": "\x03" };
+for (const key of document.querySelectorAll("#keys button")) {
+  key.addEventListener("click", () => typed(KEYS[key.dataset.key] ?? key.dataset.key));
+}
 $("home").addEventListener("click", (event) => {
   event.preventDefault();
   history.pushState(null, "", "./");

@@ -5,8 +5,8 @@
 // with what the same input gives it on a pipe (Node.js's WASI, the same
 // .wasm), decoded; then an overflow, its end in words, Enter after it and
 // the restart; the language switch; an unknown program and the page opened
-// as a file; the page offline once loaded, then on a phone's width; and
-// the site's size.
+// as a file; the page offline once loaded, then on a phone's width, tapped
+// on its keys; and the site's size.
 // Prints how long the first menu took to show (a figure for the docs, not
 // a verdict).
 //
@@ -275,12 +275,24 @@ try {
   await page.setOfflineMode(true);
   await page.goto(`${origin}?program=heirqueue`);
   await until(page, () => terminalPage.firstMenuAt !== null, "the first menu, offline");
-  // On a phone held upright the menu shows whole, its rows unbroken, with
-  // nothing to scroll sideways.
-  await page.setViewport({ width: 390, height: 844 });
+  // On a phone held upright the menu's rows stay unbroken, in type of at
+  // least 12 px (the terminal scrolls sideways rather than shrink it).
+  await page.setViewport({ width: 390, height: 844, hasTouch: true, isMobile: true });
   await until(page, () => terminalPage.screen().includes("2.initQUEIS from a QUEIS") &&
-    document.getElementById("terminal").scrollWidth <=
-      document.getElementById("terminal").clientWidth, "the menu to fit a phone's width");
+    terminalPage.fontSize >= 12, "the menu's rows whole at 12 px or more on a phone");
+  // Its keys, for a touch screen without Ctrl: a session tapped in gives
+  // what it gives on a pipe, and Ctrl-D ends it.
+  const keys = await page.evaluate(() => getComputedStyle(document.getElementById("keys")).display);
+  check(keys !== "none", "a touch screen shows no keys under the terminal");
+  for (const key of ["2", "enter", "enter", "3", "enter", "enter", "ctrl-d"]) {
+    await page.tap(`#keys [data-key="${key}"]`);
+    await waitForRead(page);
+  }
+  const tapped = await page.evaluate(() => ({ output: terminalPage.output,
+    ended: terminalPage.ended }));
+  check(tapped.ended === 0 &&
+    tapped.output.split(CLEAR).join("") === onPipe("heirqueue", ["2", "", "3", ""]).output + "\n",
+    `keys tapped gave ${tapped.ended} and ${JSON.stringify(tapped.output.slice(-80))}`);
 } finally {
   await browser.close();
   server.kill();
