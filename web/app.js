@@ -33,6 +33,10 @@ const TEXTS = {
     interrupted: (name) => `${name} was stopped by Ctrl-C.`,
     broken: (name, error) => `${name} could not go on in this page: ${error}`,
     unknown: (name) => `There is no program called “${name}” here; the programs are below.`,
+    copyLink: "Copy a link to this session",
+    stepBack: "Step back",
+    copied: "The link is copied: it opens the program and types these lines again.",
+    notCopied: (link) => `Copy this link: ${link}`,
     listFailed: (error) => `The list of programs could not be loaded: ${error}`,
   },
   zh: {
@@ -59,6 +63,10 @@ const TEXTS = {
     interrupted: (name) => `${name} 已被 Ctrl-C 中止。`,
     broken: (name, error) => `${name} 无法在本页面中继续运行：${error}`,
     unknown: (name) => `这里没有名为“${name}”的程序；程序列表如下。`,
+    copyLink: "复制本次操作的链接",
+    stepBack: "后退一步",
+    copied: "链接已复制：打开它会启动程序并重新输入这些行。",
+    notCopied: (link) => `请复制此链接：${link}`,
     listFailed: (error) => `无法加载程序列表：${error}`,
   },
 };
@@ -90,8 +98,12 @@ let language = localStorage.getItem("language") ??
 let terminal = null;
 // The running program, what it wrote, and the line being typed: where the
 // cursor is, and where each character of the line went (marks); and
-// whether the end of input was typed, to say how it ended.
-let session = null;  // { name, run, line, marks, cursor, output, decoders, ending, endTyped }
+// whether the end of input was typed, to say how it ended; the lines typed
+// so far, each ended by Enter, which a link or a step back types again.
+let session = null;  // { name, run, line, marks, cursor, output, decoders, ending, endTyped,
+                     //   lines, replaying }
+// The pause between two lines that a link types, as a person would type them.
+const REPLAY_PACE_MS = 400;
 // What the page has to say above the list: a program asked for that is not
 // there, or a list that could not be loaded.
 let notice = null;
@@ -103,6 +115,8 @@ window.terminalPage = {
   get output() { return session?.output ?? ""; },
   get program() { return session?.name ?? null; },
   get fontSize() { return terminal?.options.fontSize ?? null; },
+  get replaying() { return Boolean(session?.replaying); },
+  get link() { return session ? sessionLink() : null; },
   firstMenuAt: null,
   screen() {
     const buffer = terminal.buffer.active;
@@ -228,15 +242,48 @@ function makeTerminal() {
   theme();
 }
 
-async function start(name) {
+// The lines a link carries, as ?input=LINE,LINE,...: each line's own
+// characters are percent-encoded, so that a comma or a plus in one stays
+// in it; an empty one is a bare Enter.
+function linkedLines() {
+  const found = /[?&]input=([^&]*)/.exec(location.search);
+  if (!found) return [];
+  try {
+    return found[1].split(",").map(decodeURIComponent);
+  } catch {
+    return [];  // not percent-encoding: no lines
+  }
+}
+
+// The address that opens this program and types its lines so far again.
+function sessionLink() {
+  const input = session.lines.map(encodeURIComponent).join(",");
+  return `${location.origin}${location.pathname}?program=${session.name}` +
+    (session.lines.length ? `&input=${input}` : "");
+}
+
+// Types lines into the program as a person would, each ended by Enter, a
+// pace apart (none: at once), until they are typed or the program ends.
+async function replay(current, lines, pace) {
+  current.replaying = true;
+  for (const line of lines) {
+    if (session !== current || current.run.over) break;
+    typed(line + "\r");
+    if (pace > 0) await new Promise((resolve) => setTimeout(resolve, pace));
+  }
+  current.replaying = false;
+}
+
+async function start(name, lines = [], pace = 0) {
   session?.run?.stop();
   session = { name, run: null, line: "", marks: [], cursor: { row: 0, x: 0 }, output: "",
-    ending: null, endTyped: false,
+    ending: null, endTyped: false, lines: [], replaying: false,
     decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
   const current = session;
   $("choose").hidden = true;
   $("session").hidden = false;
   $("end").hidden = true;
+  $("tool-status").textContent = "";
   showTexts();
   if (terminal) refit();
   else makeTerminal();
@@ -266,6 +313,7 @@ async function start(name) {
   if (current.run.waiting && window.terminalPage.firstMenuAt === null) {
     window.terminalPage.firstMenuAt = performance.now();
   }
+  if (lines.length) await replay(current, lines, pace);
 }
 
 function finish(current, ending) {
@@ -297,6 +345,7 @@ function typed(data) {
     if (session.run !== run || run.over) return;
     if (character === "\r" || (character === "\n" && previous !== "\r")) {
       echo("\r\n");
+      session.lines.push(session.line);
       const line = session.line + "\n";
       session.line = "";
       run.give(encoder.encode(line));
@@ -392,7 +441,10 @@ function route() {
   const name = new URLSearchParams(location.search).get("program");
   if (programs.some((program) => program.name === name)) {
     notice = null;
-    if (session?.name !== name || session.ending !== null) start(name);
+    if (session?.name !== name || session.ending !== null) {
+      start(name, linkedLines(), matchMedia("(prefers-reduced-motion: reduce)").matches
+        ? 0 : REPLAY_PACE_MS);
+    }
   } else {
     if (listError) notice = () => text().listFailed(listError.message);
     else if (name !== null) notice = () => text().unknown(name);
@@ -418,6 +470,23 @@ addEventListener("beforeunload", (event) => {
   if (session?.run && session.ending === null) event.preventDefault();
 });
 $("again").addEventListener("click", () => start(session.name));
+// The session so far as a link, for a teacher to share a prepared lesson;
+// where the clipboard cannot be written, the link is shown to copy by hand.
+$("copy-link").addEventListener("click", async () => {
+  const link = sessionLink();
+  try {
+    await navigator.clipboard.writeText(link);
+    $("tool-status").textContent = text().copied;
+  } catch {
+    $("tool-status").textContent = text().notCopied(link);
+  }
+});
+// The programs are deterministic: one step back is the same input less its
+// last line, typed again from the start at once.
+$("step-back").addEventListener("click", () => {
+  start(session.name, session.lines.slice(0, -1));
+  terminal.focus();
+});
 // The keys under the terminal on a touch screen, where there is no Ctrl
 // key: each types what its key on a keyboard types. The focus stays where
 // it is, so that a phone's own keyboard does not open over the terminal.

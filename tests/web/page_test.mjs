@@ -5,8 +5,9 @@
 // with what the same input gives it on a pipe (Node.js's WASI, the same
 // .wasm), decoded; then an overflow, its end in words, Enter after it and
 // the restart; the language switch; an unknown program and the page opened
-// as a file; the page offline once loaded, then on a phone's width, tapped
-// on its keys; and the site's size.
+// as a file; a session opened from a link, and a step back; the page
+// offline once loaded, then on a phone's width, tapped on its keys; and the
+// site's size.
 // Prints how long the first menu took to show (a figure for the docs, not
 // a verdict).
 //
@@ -234,6 +235,31 @@ async function asAFile(page) {
   check(/python3 -m http\.server/.test(said || ""), `as a file the page says: ${JSON.stringify(said)}`);
 }
 
+// A link with ?input= types its lines into the program, and the page's own
+// link to the session carries them; a step back gives what the input less
+// its last line gives.
+async function links(page, origin) {
+  const lines = ["1", "5", "", "6", "", "6", "", "7"];
+  const input = (some) => some.map(encodeURIComponent).join(",");
+  // An expression for the page: the program waits, once the lines are typed.
+  const typedBy = (some) => "terminalPage.waiting && !terminalPage.replaying && " +
+    `terminalPage.link.endsWith(${JSON.stringify(`&input=${some}`)})`;
+  // On a pipe the input then ends, which shows the next menu; in the page
+  // the program waits for Enter before it.
+  const menu = onPipe("stackcon", []).output;
+  await page.goto(`${origin}?program=stackcon&input=${input(lines)}`);
+  await until(page, typedBy(input(lines)), "the link's lines to be typed");
+  let output = await page.evaluate(() => terminalPage.output);
+  check(output.split(CLEAR).join("") + menu === onPipe("stackcon", lines).output,
+    `the link's session differs from the pipe's: ${JSON.stringify(output.slice(-200))}`);
+  await page.click("#step-back");
+  await until(page, typedBy(input(lines.slice(0, -1))), "a step back");
+  output = await page.evaluate(() => terminalPage.output);
+  // Less its last line the input ends at a menu, as on a pipe.
+  check(output.split(CLEAR).join("") === onPipe("stackcon", lines.slice(0, -1)).output,
+    `a step back differs from the input less its last line: ${JSON.stringify(output.slice(-200))}`);
+}
+
 function siteSize(folder) {
   return readdirSync(folder).reduce((sum, name) => {
     const path = join(folder, name);
@@ -265,6 +291,7 @@ try {
   });
   await languages(page, origin);
   await asAFile(page);
+  await links(page, origin);
   for (const program of Object.keys(SESSIONS)) {
     const firstMenu = await session(page, origin, program);
     console.log(`${program}: first menu ${Math.round(firstMenu)} ms after the page was opened`);
