@@ -6,6 +6,7 @@
 
 #include "heirqueue/queis.h"
 #include "platform/console.h"
+#include "platform/drawing.h"
 
 // The menu and its prompt, written as one piece before every choice.
 static const char kMenu[] =
@@ -79,9 +80,19 @@ static void act(int choice, int pass) {
   }
 }
 
+// What the web page draws: both queues, as each describes itself.
+static void describe(console::Drawing& drawing) {
+  source->describeTo(drawing, "source");
+  if (working)
+    working->describeTo(drawing, "working");
+  else
+    drawing.none("working");
+}
+
 int main(int argc, char** argv) {
   console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   source.reset(new QUEIS(15));
   for (int e = 0; e < 15; ++e) source->push(e);
+  console::watchContainers(describe);
   console::runMenu(showMenu, act);
 }

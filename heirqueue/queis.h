@@ -32,6 +32,17 @@ class QUEIS : public STACK {
   // q's capacity when it is larger and keep theirs otherwise.
   virtual QUEIS& assignQueue(const QUEIS& q);
 
+  // How a drawing sees the queue (platform/drawing.h): its elements, oldest
+  // first, in store, and the two stacks it is made of, the base part and
+  // store.
+  template <typename Drawing>
+  void describeTo(Drawing& drawing, const char* role) const {
+    drawing.queue(role, size(), pos(), [this](int i) { return store.get(i); });
+    drawing.stack("base", STACK::size(), STACK::pos(), [this](int i) { return STACK::get(i); });
+    drawing.stack("store", store.size(), store.pos(), [this](int i) { return store.get(i); });
+    drawing.endQueue();
+  }
+
  private:
   STACK store;
 };

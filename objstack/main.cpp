@@ -8,6 +8,7 @@
 
 #include "objstack/oostk.h"
 #include "platform/console.h"
+#include "platform/drawing.h"
 
 // The menu and its prompt, written as one piece before every choice.
 static const char kMenu[] =
@@ -91,9 +92,21 @@ static void act(int choice, int pass) {
   }
 }
 
+// What the web page draws: both stacks, through their own operations.
+static void drawStack(console::Drawing& drawing, const char* role, const OOSTK* s) {
+  if (s == nullptr) return drawing.none(role);
+  drawing.stack(role, s->size(), s->pos(), [s](int i) { return s->get(i); });
+}
+
+static void describe(console::Drawing& drawing) {
+  drawStack(drawing, "source", source.get());
+  drawStack(drawing, "working", working.get());
+}
+
 int main(int argc, char** argv) {
   console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   source.reset(new OOSTK(5));
   for (int e = 1; e <= 5; ++e) source->push(e);
+  console::watchContainers(describe);
   console::runMenu(showMenu, act);
 }

@@ -29,6 +29,16 @@ class QUE2S {
   // Writes the elements, oldest first, each as "%d " through printf.
   void print() const;
 
+  // How a drawing sees the queue (platform/drawing.h): its elements, oldest
+  // first, in store, and the two stacks it is made of.
+  template <typename Drawing>
+  void describeTo(Drawing& drawing, const char* role) const {
+    drawing.queue(role, size(), pos(), [this](int i) { return store.get(i); });
+    drawing.stack("store", store.size(), store.pos(), [this](int i) { return store.get(i); });
+    drawing.stack("spare", spare.size(), spare.pos(), [this](int i) { return spare.get(i); });
+    drawing.endQueue();
+  }
+
  private:
   STACK store;
   STACK spare;

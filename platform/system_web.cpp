@@ -10,7 +10,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
+#include "platform/console.h"
+#include "platform/drawing.h"
 #include "platform/system.h"
 
 namespace console {
@@ -38,7 +41,25 @@ long readInput(char* buffer, std::size_t count) {
 }
 
 }  // namespace os
+
+namespace {
+void (*describeContainers)(Drawing&) = nullptr;
+}  // namespace
+
+void watchContainers(void (*describe)(Drawing&)) { describeContainers = describe; }
+
 }  // namespace console
+
+// The page asks for the containers' state here, while the program waits
+// inside a read: JSON text (platform/drawing.h), ended by a NUL, valid until
+// the next call.
+extern "C" __attribute__((export_name("containers_state"))) const char* containersState() {
+  static std::string text;
+  console::Drawing drawing;
+  if (console::describeContainers != nullptr) console::describeContainers(drawing);
+  text = drawing.text();
+  return text.c_str();
+}
 
 // The C library's allocator fails where it must not: its calloc does not
 // check that count * size fits and hands out a small block for a product

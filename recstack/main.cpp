@@ -7,6 +7,7 @@
 #include <stdlib.h>
 
 #include "platform/console.h"
+#include "platform/drawing.h"
 #include "recstack/stackrec.h"
 
 // The menu and its prompt, written as one piece before every choice.
@@ -106,6 +107,18 @@ static void act(int choice, int pass) {
   }
 }
 
+// What the web page draws: both records, field by field.
+static void drawRecord(console::Drawing& drawing, const char* role, const STACKREC* s) {
+  if (s == NULL) return drawing.none(role);
+  drawing.record(role, s->items != NULL, s->capacity, s->count,
+                 [s](int i) { return get(s, i); });
+}
+
+static void describe(console::Drawing& drawing) {
+  drawRecord(drawing, "source", source);
+  drawRecord(drawing, "working", working);
+}
+
 int main(int argc, char** argv) {
   console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   atexit(releaseRecords);
@@ -113,5 +126,6 @@ int main(int argc, char** argv) {
   initStack(source, 10);
   if (!isLive(source)) exit(-1);
   for (int e = 0; e < 10; e++) push(source, e);
+  console::watchContainers(describe);
   console::runMenu(showMenu, act);
 }

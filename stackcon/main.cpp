@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/console.h"
+#include "platform/drawing.h"
 #include "stack/stack.h"
 
 // The menu and its prompt, written as one piece before every choice.
@@ -90,9 +91,21 @@ static void act(int choice, int pass) {
   }
 }
 
+// What the web page draws: both stacks, through their own operations.
+static void drawStack(console::Drawing& drawing, const char* role, const STACK* s) {
+  if (s == nullptr) return drawing.none(role);
+  drawing.stack(role, s->size(), s->pos(), [s](int i) { return s->get(i); });
+}
+
+static void describe(console::Drawing& drawing) {
+  drawStack(drawing, "source", source.get());
+  drawStack(drawing, "working", working.get());
+}
+
 int main(int argc, char** argv) {
   console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   source.reset(new STACK(5));
   for (int e = 1; e <= 5; ++e) source->push(e);
+  console::watchContainers(describe);
   console::runMenu(showMenu, act);
 }

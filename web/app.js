@@ -4,6 +4,7 @@
 // Ctrl-D on an empty line is the end of input, Ctrl-C stops the program.
 // The programs write GBK, which the terminal decodes (the browser's own
 // decoder, streaming, so that a character split between writes stays whole).
+import { describeFailure, describeStep, drawContainers } from "./drawing.js";
 import { loadProgram, Run } from "./runtime.js";
 
 const TEXTS = {
@@ -33,6 +34,8 @@ const TEXTS = {
     interrupted: (name) => `${name} was stopped by Ctrl-C.`,
     broken: (name, error) => `${name} could not go on in this page: ${error}`,
     unknown: (name) => `There is no program called “${name}” here; the programs are below.`,
+    containers: "The containers",
+    history: "What each step did",
     copyLink: "Copy a link to this session",
     stepBack: "Step back",
     copied: "The link is copied: it opens the program and types these lines again.",
@@ -63,6 +66,8 @@ const TEXTS = {
     interrupted: (name) => `${name} 已被 Ctrl-C 中止。`,
     broken: (name, error) => `${name} 无法在本页面中继续运行：${error}`,
     unknown: (name) => `这里没有名为“${name}”的程序；程序列表如下。`,
+    containers: "容器",
+    history: "每一步做了什么",
     copyLink: "复制本次操作的链接",
     stepBack: "后退一步",
     copied: "链接已复制：打开它会启动程序并重新输入这些行。",
@@ -100,8 +105,10 @@ let terminal = null;
 // cursor is, and where each character of the line went (marks); and
 // whether the end of input was typed, to say how it ended; the lines typed
 // so far, each ended by Enter, which a link or a step back types again.
+// The containers as the program last described them, and what each step
+// did to them (the states before and after it, drawn in either language).
 let session = null;  // { name, run, line, marks, cursor, output, decoders, ending, endTyped,
-                     //   lines, replaying }
+                     //   lines, replaying, state, steps }
 // The pause between two lines that a link types, as a person would type them.
 const REPLAY_PACE_MS = 400;
 // What the page has to say above the list: a program asked for that is not
@@ -117,6 +124,8 @@ window.terminalPage = {
   get fontSize() { return terminal?.options.fontSize ?? null; },
   get replaying() { return Boolean(session?.replaying); },
   get link() { return session ? sessionLink() : null; },
+  get containers() { return session?.state ?? null; },
+  get steps() { return [...document.querySelectorAll("#history li")].map((li) => li.textContent); },
   firstMenuAt: null,
   screen() {
     const buffer = terminal.buffer.active;
@@ -176,6 +185,7 @@ function showTexts() {
     // manual page's lower-case subtitle, would only say the class again.
     $("program-text").textContent = program[language].text;
     if (session.ending !== null) $("status").textContent = describe(session.ending);
+    showContainers();
   }
 }
 
@@ -183,7 +193,9 @@ function describe(ending) {
   const name = session.name;
   if (ending === "interrupted") return text().interrupted(name);
   if (ending instanceof Error) return text().broken(name, ending.message);
-  if (ending === -1) return text().failed(name);
+  if (ending === -1) {
+    return `${name}: ${describeFailure(name, session.state, session.lines.at(-1), language)}.`;
+  }
   if (ending === 0) return session.endTyped ? text().endOfInput(name) : text().chose0(name);
   return text().ended(name, ending);
 }
@@ -277,7 +289,7 @@ async function replay(current, lines, pace) {
 async function start(name, lines = [], pace = 0) {
   session?.run?.stop();
   session = { name, run: null, line: "", marks: [], cursor: { row: 0, x: 0 }, output: "",
-    ending: null, endTyped: false, lines: [], replaying: false,
+    ending: null, endTyped: false, lines: [], replaying: false, state: null, steps: [],
     decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
   const current = session;
   $("choose").hidden = true;
@@ -313,7 +325,32 @@ async function start(name, lines = [], pace = 0) {
   if (current.run.waiting && window.terminalPage.firstMenuAt === null) {
     window.terminalPage.firstMenuAt = performance.now();
   }
+  observe(current);
   if (lines.length) await replay(current, lines, pace);
+}
+
+// Asks the program, waiting for input, for its containers: the drawing
+// shows them, and the history what the step just taken did to them.
+function observe(current) {
+  const state = current.run?.containers();
+  if (!state || current !== session) return;
+  if (current.state) current.steps.push({ before: current.state, after: state });
+  current.state = state;
+  showContainers();
+}
+
+function showContainers() {
+  $("drawing").innerHTML = session.state ? drawContainers(session.state, language) : "";
+  const entries = session.steps.map(({ before, after }) => describeStep(before, after, language))
+    .filter(Boolean);
+  if (session.ending !== null) entries.push(describe(session.ending));
+  $("history").replaceChildren(...entries.map((entry) => {
+    const item = document.createElement("li");
+    item.textContent = entry;
+    return item;
+  }));
+  $("history").lastElementChild?.scrollIntoView({ block: "nearest" });
+  $("announce").textContent = entries.at(-1) ?? "";
 }
 
 function finish(current, ending) {
@@ -326,6 +363,7 @@ function finish(current, ending) {
   current.ending = ending;
   $("status").textContent = describe(ending);
   $("end").hidden = false;
+  showContainers();
   // The focus stays in the terminal: an Enter or a Space pressed there out
   // of habit leaves the ended screen as it is; R starts the program again.
 }
@@ -349,6 +387,7 @@ function typed(data) {
       const line = session.line + "\n";
       session.line = "";
       run.give(encoder.encode(line));
+      observe(session);
     } else if (character === "\x7f" || character === "\b") {
       const characters = [...session.line];
       if (characters.pop() !== undefined) eraseTo(characters.join(""));
@@ -359,6 +398,7 @@ function typed(data) {
       session.line = "";
       if (!line) session.endTyped = true;
       run.give(line ? encoder.encode(line) : null);
+      observe(session);
     } else if (character === "\x03") {  // Ctrl-C
       terminal.write("^C\r\n");
       run.stop();

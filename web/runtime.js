@@ -83,6 +83,17 @@ export class Run {
     }
   }
 
+  // The program's containers as it describes them itself while it waits
+  // for a line (platform/drawing.h): { containers: [...] }; null while it
+  // runs or once it has ended, or where the program describes none.
+  containers() {
+    if (!this.paused || this.over || !this.exports.containers_state) return null;
+    const address = this.exports.containers_state();
+    const memory = new Uint8Array(this.exports.memory.buffer);
+    const end = memory.indexOf(0, address);
+    return JSON.parse(new TextDecoder().decode(memory.subarray(address, end)));
+  }
+
   // Ends the program where it is (Ctrl-C): it runs no further.
   stop() {
     if (this.over) return;

@@ -5,7 +5,8 @@
 // with what the same input gives it on a pipe (Node.js's WASI, the same
 // .wasm), decoded; then an overflow, its end in words, Enter after it and
 // the restart; the language switch; an unknown program and the page opened
-// as a file; a session opened from a link, and a step back; the page
+// as a file; a session opened from a link, and a step back; the drawing of
+// each program's containers against what the program itself reports; the page
 // offline once loaded, then on a phone's width, tapped on its keys; and the
 // site's size.
 // Prints how long the first menu took to show (a figure for the docs, not
@@ -260,6 +261,84 @@ async function links(page, origin) {
     `a step back differs from the input less its last line: ${JSON.stringify(output.slice(-200))}`);
 }
 
+// The drawing follows the program: after a few steps, shown at once where
+// reduced motion is asked for, what the page draws of the working container
+// is what the program's own print, count and size choices report; popping
+// it empty and once more ends in the words for an underflow.
+const DRAWN = {
+  stackcon: { make: ["1", "4", ""], push: "6", pop: "7", print: "9", count: "4", size: "3" },
+  objstack: { make: ["1", "4", ""], push: "6", pop: "7", print: "9", count: "4", size: "3" },
+  recstack: { make: ["1", ""], push: "6", pop: "7", print: "9", count: "4", size: "3" },
+  pairqueue: { make: ["1", "4", ""], push: "4", pop: "5", print: "7", count: "3" },
+  heirqueue: { make: ["1", "4", ""], push: "4", pop: "5", print: "7", count: "3" },
+};
+
+async function drawn(page, origin, program) {
+  const { make, push, pop, print, count, size } = DRAWN[program];
+  const lines = [...make, push, "", push, "", push, "", pop, ""];
+  await page.goto(`${origin}?program=${program}&input=${lines.join(",")}`);
+  await until(page, "terminalPage.waiting && !terminalPage.replaying && " +
+    `terminalPage.link.endsWith(${JSON.stringify(lines.join(","))})`, "the steps, at once");
+  // What the program says to a choice, and what the page then draws.
+  const ask = async (choice) => {
+    const from = await page.evaluate(() => terminalPage.output.length);
+    await type(page, [choice]);
+    const answer = await page.evaluate((start) => {
+      const working = terminalPage.containers.containers.find(({ role }) => role === "working");
+      const shown = document.querySelector('#drawing [data-role="working"]');
+      return { said: terminalPage.output.slice(start), working,
+        shown: { capacity: Number(shown.dataset.capacity), count: Number(shown.dataset.count),
+          values: [...shown.querySelectorAll(":scope > ol > li.held, :scope > ol.queue > li")]
+            .map((item) => Number(item.dataset.value)) } };
+    }, from);
+    await type(page, [""]);
+    return answer;
+  };
+  const listed = await ask(print);
+  const { working } = listed;
+  const held = working.kind === "queue" ? working.elements.map(([, value]) => value)
+    : working.slots.filter(([index]) => index < working.count).map(([, value]) => value);
+  const printed = listed.said.trim().split(/\s+/).map(Number);
+  check(JSON.stringify(held) === JSON.stringify(printed) &&
+    JSON.stringify(listed.shown.values) === JSON.stringify(printed),
+    `${program}: drawn ${JSON.stringify(listed.shown.values)} (state ${JSON.stringify(held)}), ` +
+    `printed ${JSON.stringify(printed)}`);
+  const counted = await ask(count);
+  check(Number(/-?\d+/.exec(counted.said)?.[0]) === counted.working.count &&
+    counted.shown.count === counted.working.count,
+    `${program}: drawn count ${counted.shown.count}, said ${JSON.stringify(counted.said)}`);
+  if (size) {
+    const sized = await ask(size);
+    check(Number(/-?\d+/.exec(sized.said)?.[0]) === sized.working.capacity &&
+      sized.shown.capacity === sized.working.capacity,
+      `${program}: drawn capacity ${sized.shown.capacity}, said ${JSON.stringify(sized.said)}`);
+  }
+  const pops = [];
+  for (let i = 0; i <= working.count; i++) pops.push(pop, "");
+  await type(page, pops.slice(0, -1));
+  await until(page, () => terminalPage.ended !== null, "the underflow's end");
+  const end = await page.evaluate(() => ({ ended: terminalPage.ended,
+    status: document.getElementById("status").textContent }));
+  check(end.ended === -1 && /underflow/.test(end.status) && end.status.includes(`choice ${pop}`),
+    `${program}: an underflow's end said as "${end.status}"`);
+}
+
+// A stack too large to draw slot by slot shows its first and last slots,
+// an ellipsis between, and its figures.
+async function drawnLarge(page, origin) {
+  await page.goto(`${origin}?program=stackcon&input=1,100000`);
+  await until(page, "terminalPage.waiting && !terminalPage.replaying && " +
+    "terminalPage.link.endsWith(\"1,100000\")", "a large stack");
+  const shown = await page.evaluate(() => {
+    const stack = document.querySelector('#drawing [data-role="working"]');
+    const indexes = [...stack.querySelectorAll("li.slot")].map((item) => Number(item.dataset.index));
+    return { capacity: stack.dataset.capacity, gaps: stack.querySelectorAll("li.gap").length,
+      first: indexes[0], last: indexes.at(-1), slots: indexes.length };
+  });
+  check(shown.capacity === "100000" && shown.gaps === 1 && shown.first === 0 &&
+    shown.last === 99999 && shown.slots < 100, `a large stack drawn as ${JSON.stringify(shown)}`);
+}
+
 function siteSize(folder) {
   return readdirSync(folder).reduce((sum, name) => {
     const path = join(folder, name);
@@ -292,6 +371,10 @@ try {
   await languages(page, origin);
   await asAFile(page);
   await links(page, origin);
+  await page.emulateMediaFeatures([{ name: "prefers-reduced-motion", value: "reduce" }]);
+  for (const program of Object.keys(DRAWN)) await drawn(page, origin, program);
+  await drawnLarge(page, origin);
+  await page.emulateMediaFeatures([{ name: "prefers-reduced-motion", value: "no-preference" }]);
   for (const program of Object.keys(SESSIONS)) {
     const firstMenu = await session(page, origin, program);
     console.log(`${program}: first menu ${Math.round(firstMenu)} ms after the page was opened`);
