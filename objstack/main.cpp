@@ -8,7 +8,6 @@
 
 #include "objstack/oostk.h"
 #include "platform/console.h"
-#include "platform/drawing.h"
 
 // The menu and its prompt, written as one piece before every choice.
 static const char kMenu[] =
@@ -92,6 +91,9 @@ static void act(int choice, int pass) {
   }
 }
 
+#ifdef WEB_DRAWING
+#include "platform/drawing.h"
+
 // What the web page draws: both stacks, through their own operations.
 static void drawStack(console::Drawing& drawing, const char* role, const OOSTK* s) {
   if (s == nullptr) return drawing.none(role);
@@ -102,11 +104,14 @@ static void describe(console::Drawing& drawing) {
   drawStack(drawing, "source", source.get());
   drawStack(drawing, "working", working.get());
 }
+#endif
 
 int main(int argc, char** argv) {
   console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   source.reset(new OOSTK(5));
   for (int e = 1; e <= 5; ++e) source->push(e);
+#ifdef WEB_DRAWING
   console::watchContainers(describe);
+#endif
   console::runMenu(showMenu, act);
 }

@@ -6,7 +6,6 @@
 
 #include "pairqueue/que2s.h"
 #include "platform/console.h"
-#include "platform/drawing.h"
 
 // The menu and its prompt, written as one piece before every choice.
 static const char kMenu[] =
@@ -80,6 +79,9 @@ static void act(int choice, int pass) {
   }
 }
 
+#ifdef WEB_DRAWING
+#include "platform/drawing.h"
+
 // What the web page draws: both queues, as each describes itself.
 static void describe(console::Drawing& drawing) {
   source->describeTo(drawing, "source");
@@ -88,11 +90,14 @@ static void describe(console::Drawing& drawing) {
   else
     drawing.none("working");
 }
+#endif
 
 int main(int argc, char** argv) {
   console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
   source.reset(new QUE2S(15));
   for (int e = 0; e < 15; ++e) source->push(e);
+#ifdef WEB_DRAWING
   console::watchContainers(describe);
+#endif
   console::runMenu(showMenu, act);
 }

@@ -27,8 +27,6 @@
 
 namespace console {
 
-class Drawing;  // platform/drawing.h
-
 // Call first in main, with the program's name, a one-line summary of what it
 // drives (for --help) and main's arguments. A failed allocation of any object
 // then ends the process with status -1. The command line is answered here:
@@ -48,13 +46,13 @@ void init(const char* program, const char* summary, int argc, char** argv);
 // act(choice, pass); then the program waits for Enter.
 [[noreturn]] void runMenu(void (*show)(), void (*act)(int choice, int pass));
 
+#ifdef WEB_DRAWING
+class Drawing;  // platform/drawing.h
+
 // Names the function that describes the program's containers to the web
 // page (platform/drawing.h), which calls it whenever the program waits for
-// input. Only the web build draws them; elsewhere this keeps nothing.
-#ifdef WEB_DRAWING
+// input. Only the web build draws them (and defines WEB_DRAWING).
 void watchContainers(void (*describe)(Drawing& drawing));
-#else
-inline void watchContainers(void (*)(Drawing&)) {}
 #endif
 
 // Reads a number typed at a prompt (a capacity or an index), then discards

@@ -7,7 +7,7 @@
 // container says what it is through its public operations, or, for the
 // stacks a queue is made of, through a declaration it makes of itself
 // (describeTo). The description is JSON text; only the web build asks for
-// it, so elsewhere none of this is compiled into the programs.
+// it (WEB_DRAWING), so elsewhere none of this is compiled.
 
 #include <string>
 

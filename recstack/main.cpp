@@ -7,7 +7,6 @@
 #include <stdlib.h>
 
 #include "platform/console.h"
-#include "platform/drawing.h"
 #include "recstack/stackrec.h"
 
 // The menu and its prompt, written as one piece before every choice.
@@ -107,6 +106,9 @@ static void act(int choice, int pass) {
   }
 }
 
+#ifdef WEB_DRAWING
+#include "platform/drawing.h"
+
 // What the web page draws: both records, field by field.
 static void drawRecord(console::Drawing& drawing, const char* role, const STACKREC* s) {
   if (s == NULL) return drawing.none(role);
@@ -118,6 +120,7 @@ static void describe(console::Drawing& drawing) {
   drawRecord(drawing, "source", source);
   drawRecord(drawing, "working", working);
 }
+#endif
 
 int main(int argc, char** argv) {
   console::init(PROGRAM_NAME, PROGRAM_SUMMARY, argc, argv);
@@ -126,6 +129,8 @@ int main(int argc, char** argv) {
   initStack(source, 10);
   if (!isLive(source)) exit(-1);
   for (int e = 0; e < 10; e++) push(source, e);
+#ifdef WEB_DRAWING
   console::watchContainers(describe);
+#endif
   console::runMenu(showMenu, act);
 }
