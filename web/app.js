@@ -28,9 +28,7 @@ const TEXTS = {
     ended: (name, status) => `${name} ended with status ${status}.`,
     chose0: (name) => `${name} ended with status 0: choice 0.`,
     endOfInput: (name) => `${name} ended with status 0: Ctrl-D, the end of its input.`,
-    failed: (name) => `${name} ended with status -1: its container overflowed or ` +
-      "underflowed, or there was no memory for it. That is the container's contract: it " +
-      "ends the program so, without a message.",
+    failedBecause: (name, why) => `${name}: ${why}.`,
     interrupted: (name) => `${name} was stopped by Ctrl-C.`,
     broken: (name, error) => `${name} could not go on in this page: ${error}`,
     unknown: (name) => `There is no program called “${name}” here; the programs are below.`,
@@ -61,8 +59,7 @@ const TEXTS = {
     ended: (name, status) => `${name} 已结束，状态为 ${status}。`,
     chose0: (name) => `${name} 已结束，状态为 0：选择了 0。`,
     endOfInput: (name) => `${name} 已结束，状态为 0：按了 Ctrl-D，输入结束。`,
-    failed: (name) => `${name} 已结束，状态为 -1：容器上溢或下溢，或内存不足。` +
-      "这是容器的约定：它这样结束程序，不输出任何消息。",
+    failedBecause: (name, why) => `${name}：${why}。`,
     interrupted: (name) => `${name} 已被 Ctrl-C 中止。`,
     broken: (name, error) => `${name} 无法在本页面中继续运行：${error}`,
     unknown: (name) => `这里没有名为“${name}”的程序；程序列表如下。`,
@@ -194,7 +191,8 @@ function describe(ending) {
   if (ending === "interrupted") return text().interrupted(name);
   if (ending instanceof Error) return text().broken(name, ending.message);
   if (ending === -1) {
-    return `${name}: ${describeFailure(name, session.state, session.lines.at(-1), language)}.`;
+    return text().failedBecause(name,
+      describeFailure(name, session.state, session.lines.at(-1), language));
   }
   if (ending === 0) return session.endTyped ? text().endOfInput(name) : text().chose0(name);
   return text().ended(name, ending);
@@ -349,7 +347,7 @@ function showContainers() {
     item.textContent = entry;
     return item;
   }));
-  $("history").lastElementChild?.scrollIntoView({ block: "nearest" });
+  $("history").scrollTop = $("history").scrollHeight;  // the latest in sight, the page still
   $("announce").textContent = entries.at(-1) ?? "";
 }
 

@@ -12,6 +12,8 @@ const WORDS = {
     of: (count, capacity) => `${count} of ${capacity}`,
     slots: (count, capacity) => `${count} of ${capacity} slots`,
     top: "top", front: "front", back: "back", empty: "empty",
+    madeOf: "the stacks it is made of",
+    colon: ": ", comma: ", ", semicolon: "; ",
     noWorking: "No working container now: choice 1 or 2 makes one.",
     noStack: "The record holds no stack (items is null).",
     holds: (kind, values) => values.length ? `the ${kind} holds ${values.join(" ")}`
@@ -33,6 +35,8 @@ const WORDS = {
     of: (count, capacity) => `${count} / ${capacity}`,
     slots: (count, capacity) => `${capacity} 个位置中的 ${count} 个`,
     top: "栈顶", front: "队头", back: "队尾", empty: "空",
+    madeOf: "组成它的栈",
+    colon: "：", comma: "，", semicolon: "；",
     noWorking: "现在没有工作容器：选项 1 或 2 会创建一个。",
     noStack: "该记录不含栈（items 为空指针）。",
     holds: (kind, values) => values.length ? `${kind}中有 ${values.join(" ")}` : `${kind}为空`,
@@ -119,7 +123,10 @@ function drawQueue(container, words, name) {
     heading(container, words, name, words.queue) +
     `<ol class="queue" aria-label="${label}">${elements.join("") ||
       `<li class="gap">${words.empty}</li>`}</ol>` +
-    `<div class="inner">${inner.join("")}</div></div>`;
+    // The working queue's stacks are open; the source's, which never
+    // change, are a click away.
+    `<details${container.role === "working" ? " open" : ""}><summary>${words.madeOf}</summary>` +
+    `<div class="inner">${inner.join("")}</div></details></div>`;
 }
 
 function drawRecord(container, words, name) {
@@ -157,17 +164,19 @@ export function describeStep(before, after, language) {
   if (JSON.stringify(was) === JSON.stringify(now)) return null;
   if (!live(now)) return live(was) ? words.destroyed(words[kindOf(was)]) : null;
   const kind = words[kindOf(now)];
-  const holds = `${words.holds(kind, heldValues(now))}, ${words.slots(now.count, now.capacity)}`;
-  if (!live(was)) return `${words.made(kind, now.capacity)}: ${holds}`;
+  const holds = words.holds(kind, heldValues(now)) + words.comma +
+    words.slots(now.count, now.capacity);
+  const said = (what) => what + words.colon + holds;
+  if (!live(was)) return said(words.made(kind, now.capacity));
   const values = heldValues(now);
   const old = heldValues(was);
   if (now.count === was.count + 1 && now.capacity === was.capacity) {
-    return `${words.push(values.at(-1))}: ${holds}`;
+    return said(words.push(values.at(-1)));
   }
   if (now.count === was.count - 1 && now.capacity === was.capacity) {
-    return `${words.pop(now.kind === "queue" ? old[0] : old.at(-1))}: ${holds}`;
+    return said(words.pop(now.kind === "queue" ? old[0] : old.at(-1)));
   }
-  return `${words.assigned}: ${holds}`;
+  return said(words.assigned);
 }
 
 // Why a program ended with status -1, from its containers' last state and
@@ -177,15 +186,16 @@ export function describeFailure(program, lastState, lastLine, language) {
   const words = WORDS[language];
   const container = working(lastState);
   const choices = CHOICES[program];
-  if (!lastState || !choices) return `${words.failed}; ${words.contract}`;
+  const because = (what) => what + words.semicolon + words.contract;
+  if (!lastState || !choices) return because(words.failed);
   if (live(container)) {
     const kind = words[kindOf(container)];
     if (lastLine === choices.push && container.count === container.capacity) {
-      return `${words.overflow(kind, lastLine)}; ${words.contract}`;
+      return because(words.overflow(kind, lastLine));
     }
     if (lastLine === choices.pop && container.count === 0) {
-      return `${words.underflow(kind, lastLine)}; ${words.contract}`;
+      return because(words.underflow(kind, lastLine));
     }
   }
-  return `${words.noMemory}; ${words.contract}`;
+  return because(words.noMemory);
 }
