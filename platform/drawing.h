@@ -7,11 +7,21 @@
 // container says what it is through its public operations, or, for the
 // stacks a queue is made of, through a declaration it makes of itself
 // (describeTo). The description is JSON text; only the web build asks for
-// it (WEB_DRAWING), so elsewhere none of this is compiled.
+// it (WEB_DRAWING), so elsewhere none of this is compiled, and stepTaken()
+// below is an empty function.
 
 #include <string>
 
 namespace console {
+
+// Called by a stack after each push and pop, so that the web page can show
+// the moves inside one step (a queue's removal through its stacks) one at
+// a time: there it notes the containers' state, elsewhere it does nothing.
+#ifdef WEB_DRAWING
+void stepTaken();
+#else
+inline void stepTaken() {}
+#endif
 
 class Drawing {
  public:

@@ -44,15 +44,40 @@ long readInput(char* buffer, std::size_t count) {
 
 namespace {
 void (*describeContainers)(Drawing&) = nullptr;
+
+// The containers' state after each stack operation since the page last
+// asked, as a JSON array; past kMostMoves in one step only the step's end
+// is drawn.
+constexpr int kMostMoves = 2000;
+std::string moves = "[";
+int movesNoted = 0;
 }  // namespace
 
 void watchContainers(void (*describe)(Drawing&)) { describeContainers = describe; }
+
+void stepTaken() {
+  if (describeContainers == nullptr || movesNoted == kMostMoves) return;
+  Drawing drawing;
+  describeContainers(drawing);
+  if (movesNoted++ > 0) moves += ',';
+  moves += drawing.text();
+}
 
 }  // namespace console
 
 // The page asks for the containers' state here, while the program waits
 // inside a read: JSON text (platform/drawing.h), ended by a NUL, valid until
 // the next call.
+// And the state after each stack operation since the last call: a JSON
+// array, in order, ended by a NUL.
+extern "C" __attribute__((export_name("containers_moves"))) const char* containersMoves() {
+  static std::string text;
+  text = console::moves + "]";
+  console::moves = "[";
+  console::movesNoted = 0;
+  return text.c_str();
+}
+
 extern "C" __attribute__((export_name("containers_state"))) const char* containersState() {
   static std::string text;
   console::Drawing drawing;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/drawing.h"
+
 namespace {
 
 // An array of n zeroed slots, or none (null) when n <= 0; ends the process
@@ -36,12 +38,14 @@ int STACK::get(int i) const { return i >= 0 && i < capacity ? items[i] : 0; }
 STACK& STACK::push(int e) {
   if (count == capacity) std::exit(-1);
   items[count++] = e;
+  console::stepTaken();
   return *this;
 }
 
 STACK& STACK::pop(int& e) {
   if (count == 0) std::exit(-1);
   e = items[--count];
+  console::stepTaken();
   return *this;
 }
 

@@ -33,6 +33,12 @@ const TEXTS = {
     broken: (name, error) => `${name} could not go on in this page: ${error}`,
     unknown: (name) => `There is no program called “${name}” here; the programs are below.`,
     containers: "The containers",
+    pause: "Pause",
+    resume: "Go on",
+    stepMove: "One move",
+    finishStep: "Finish the step",
+    pace: "Pace",
+    paces: ["slow", "normal", "fast"],
     history: "What each step did",
     copyLink: "Copy a link to this session",
     stepBack: "Step back",
@@ -64,6 +70,12 @@ const TEXTS = {
     broken: (name, error) => `${name} 无法在本页面中继续运行：${error}`,
     unknown: (name) => `这里没有名为“${name}”的程序；程序列表如下。`,
     containers: "容器",
+    pause: "暂停",
+    resume: "继续",
+    stepMove: "走一步",
+    finishStep: "完成这一步",
+    pace: "速度",
+    paces: ["慢", "中", "快"],
     history: "每一步做了什么",
     copyLink: "复制本次操作的链接",
     stepBack: "后退一步",
@@ -103,9 +115,16 @@ let terminal = null;
 // whether the end of input was typed, to say how it ended; the lines typed
 // so far, each ended by Enter, which a link or a step back types again.
 // The containers as the program last described them, and what each step
-// did to them (the states before and after it, drawn in either language).
+// did to them (the states before and after it, drawn in either language,
+// and how many stack operations it took); the states still to be drawn,
+// one move at a time, and the one drawn now.
 let session = null;  // { name, run, line, marks, cursor, output, decoders, ending, endTyped,
-                     //   lines, replaying, state, steps }
+                     //   lines, replaying, state, steps, frames, shown }
+// How long each move stays drawn, by pace; whether the moves are paused.
+const PACES_MS = [900, 350, 100];
+let pace = 1;
+let paused = false;
+let playing = null;  // the timer of the next move
 // The pause between two lines that a link types, as a person would type them.
 const REPLAY_PACE_MS = 400;
 // What the page has to say above the list: a program asked for that is not
@@ -122,6 +141,8 @@ window.terminalPage = {
   get replaying() { return Boolean(session?.replaying); },
   get link() { return session ? sessionLink() : null; },
   get containers() { return session?.state ?? null; },
+  get moves() { return session?.steps.at(-1)?.moves ?? 0; },
+  get drawn() { return session?.shown ?? null; },
   get steps() { return [...document.querySelectorAll("#history li")].map((li) => li.textContent); },
   firstMenuAt: null,
   screen() {
@@ -151,6 +172,7 @@ function showTexts() {
   document.querySelector('#keys [data-key="backspace"]')
     .setAttribute("aria-label", text().backspaceName);
   $("language").textContent = text().other;
+  showPlayback();
   $("notice").hidden = notice === null;
   $("notice").textContent = notice?.() ?? "";
   $("language").lang = language === "zh" ? "en" : "zh";
@@ -184,6 +206,14 @@ function showTexts() {
     if (session.ending !== null) $("status").textContent = describe(session.ending);
     showContainers();
   }
+}
+
+// The playback controls in the page's language.
+function showPlayback() {
+  $("pause").textContent = paused ? text().resume : text().pause;
+  $("pause").setAttribute("aria-pressed", String(paused));
+  $("pace-label").textContent = text().pace;
+  for (const [i, option] of [...$("pace").options].entries()) option.textContent = text().paces[i];
 }
 
 function describe(ending) {
@@ -288,6 +318,7 @@ async function start(name, lines = [], pace = 0) {
   session?.run?.stop();
   session = { name, run: null, line: "", marks: [], cursor: { row: 0, x: 0 }, output: "",
     ending: null, endTyped: false, lines: [], replaying: false, state: null, steps: [],
+    frames: [], shown: null,
     decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
   const current = session;
   $("choose").hidden = true;
@@ -329,18 +360,55 @@ async function start(name, lines = [], pace = 0) {
 
 // Asks the program, waiting for input, for its containers: the drawing
 // shows them, and the history what the step just taken did to them.
+// The moves inside the step are drawn one at a time, at the chosen pace,
+// behind the program, which never waits for them; where the person asks
+// for less motion, each state shows at once.
 function observe(current) {
+  const moves = current.run?.moves() ?? [];
   const state = current.run?.containers();
   if (!state || current !== session) return;
-  if (current.state) current.steps.push({ before: current.state, after: state });
+  // A step that changed nothing (the Enter after a result) draws nothing.
+  if (JSON.stringify(state) === JSON.stringify(current.state)) return;
+  if (current.state) current.steps.push({ before: current.state, after: state, moves: moves.length });
   current.state = state;
+  if (matchMedia("(prefers-reduced-motion: reduce)").matches || !current.shown) {
+    current.frames = [];
+    current.shown = state;
+  } else {
+    current.frames.push(...(moves.length > 1 ? moves : []), state);
+  }
   showContainers();
+  play();
+}
+
+// Draws the next state waiting, and schedules the one after.
+function nextMove() {
+  playing = null;
+  if (!session?.frames.length) return;
+  session.shown = session.frames.shift();
+  drawShown();
+  if (!paused) play();
+}
+
+function play() {
+  if (playing === null && !paused && session?.frames.length) {
+    playing = setTimeout(nextMove, PACES_MS[pace]);
+  }
+}
+
+function stopPlaying() {
+  clearTimeout(playing);
+  playing = null;
+}
+
+function drawShown() {
+  $("drawing").innerHTML = session.shown ? drawContainers(session.shown, language) : "";
 }
 
 function showContainers() {
-  $("drawing").innerHTML = session.state ? drawContainers(session.state, language) : "";
-  const entries = session.steps.map(({ before, after }) => describeStep(before, after, language))
-    .filter(Boolean);
+  drawShown();
+  const entries = session.steps.map(({ before, after, moves }) =>
+    describeStep(before, after, language, moves)).filter(Boolean);
   if (session.ending !== null) entries.push(describe(session.ending));
   $("history").replaceChildren(...entries.map((entry) => {
     const item = document.createElement("li");
@@ -508,6 +576,35 @@ addEventListener("beforeunload", (event) => {
   if (session?.run && session.ending === null) event.preventDefault();
 });
 $("again").addEventListener("click", () => start(session.name));
+// The moves: paused and on again, one at a time, all of the step at once,
+// and their pace.
+$("pause").addEventListener("click", () => {
+  paused = !paused;
+  if (paused) stopPlaying();
+  else play();
+  showPlayback();
+});
+$("one-move").addEventListener("click", () => {
+  stopPlaying();
+  if (session?.frames.length) {
+    session.shown = session.frames.shift();
+    drawShown();
+  }
+  play();
+});
+$("finish-step").addEventListener("click", () => {
+  stopPlaying();
+  if (session?.frames.length) {
+    session.shown = session.frames.at(-1);
+    session.frames = [];
+    drawShown();
+  }
+});
+$("pace").addEventListener("change", () => {
+  pace = Number($("pace").value);
+  stopPlaying();
+  play();
+});
 // The session so far as a link, for a teacher to share a prepared lesson;
 // where the clipboard cannot be written, the link is shown to copy by hand.
 $("copy-link").addEventListener("click", async () => {

@@ -14,6 +14,7 @@ const WORDS = {
     top: "top", front: "front", back: "back", empty: "empty",
     madeOf: "the stacks it is made of",
     colon: ": ", comma: ", ", semicolon: "; ",
+    operations: (count) => ` (${count} stack operations)`,
     noWorking: "No working container now: choice 1 or 2 makes one.",
     noStack: "The record holds no stack (items is null).",
     holds: (kind, values) => values.length ? `the ${kind} holds ${values.join(" ")}`
@@ -37,6 +38,7 @@ const WORDS = {
     top: "栈顶", front: "队头", back: "队尾", empty: "空",
     madeOf: "组成它的栈",
     colon: "：", comma: "，", semicolon: "；",
+    operations: (count) => `（${count} 次栈操作）`,
     noWorking: "现在没有工作容器：选项 1 或 2 会创建一个。",
     noStack: "该记录不含栈（items 为空指针）。",
     holds: (kind, values) => values.length ? `${kind}中有 ${values.join(" ")}` : `${kind}为空`,
@@ -156,8 +158,9 @@ export function drawContainers(state, language) {
 }
 
 // What one step did to the working container, from its state before and
-// after, in words; null when it changed nothing.
-export function describeStep(before, after, language) {
+// after, in words, with the stack operations it took where they were more
+// than one; null when it changed nothing.
+export function describeStep(before, after, language, moves = 0) {
   const words = WORDS[language];
   const was = working(before);
   const now = working(after);
@@ -166,7 +169,7 @@ export function describeStep(before, after, language) {
   const kind = words[kindOf(now)];
   const holds = words.holds(kind, heldValues(now)) + words.comma +
     words.slots(now.count, now.capacity);
-  const said = (what) => what + words.colon + holds;
+  const said = (what) => what + words.colon + holds + (moves > 1 ? words.operations(moves) : "");
   if (!live(was)) return said(words.made(kind, now.capacity));
   const values = heldValues(now);
   const old = heldValues(was);

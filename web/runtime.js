@@ -87,8 +87,18 @@ export class Run {
   // for a line (platform/drawing.h): { containers: [...] }; null while it
   // runs or once it has ended, or where the program describes none.
   containers() {
-    if (!this.paused || this.over || !this.exports.containers_state) return null;
-    const address = this.exports.containers_state();
+    return this.#described("containers_state");
+  }
+
+  // The states after each stack operation since the last call (the moves
+  // inside one step), in order: [] where there were none.
+  moves() {
+    return this.#described("containers_moves") ?? [];
+  }
+
+  #described(call) {
+    if (!this.paused || this.over || !this.exports[call]) return null;
+    const address = this.exports[call]();
     const memory = new Uint8Array(this.exports.memory.buffer);
     const end = memory.indexOf(0, address);
     return JSON.parse(new TextDecoder().decode(memory.subarray(address, end)));

@@ -26,6 +26,8 @@ test("a step is said by what it changed", () => {
   assert.equal(describeStep(stack(5, [1]), none, "en"), "destroyed: no working stack now");
   assert.equal(describeStep(stack(5, [1]), stack(5, [1]), "en"), null);
   assert.match(describeStep(stack(5, [1]), stack(5, [1, 9]), "zh"), /压入 9/);
+  // A removal that moved elements through the queue's stacks says how many moves.
+  assert.match(describeStep(queue(3, [7, 8]), queue(3, [8]), "en", 5), /\(5 stack operations\)$/);
 });
 
 test("an end with -1 is said from the last state and the choice", () => {

@@ -323,6 +323,32 @@ async function drawn(page, origin, program) {
     `${program}: an underflow's end said as "${end.status}"`);
 }
 
+// A QUEIS removal of n elements is 4(n - 1) + 1 stack operations, drawn one
+// at a time: paused, one move shows the first, and finishing the step
+// shows the program's own state after it.
+async function moves(page, origin) {
+  await page.goto(`${origin}?program=heirqueue`);
+  await waitForRead(page);
+  await type(page, ["1", "5", "", "4", "", "4", "", "4", ""]);
+  await page.click("#pause");
+  await page.click("#finish-step");  // what the steps so far left to draw
+  const drawn = () => page.evaluate(() => JSON.stringify(terminalPage.drawn));
+  const before = await drawn();
+  await page.focus(".xterm-helper-textarea");
+  await type(page, ["5"]);
+  const state = await page.evaluate(() => ({ moves: terminalPage.moves,
+    final: JSON.stringify(terminalPage.containers) }));
+  check(state.moves === 4 * (3 - 1) + 1, `a removal of 3 took ${state.moves} moves, not 9`);
+  const paused = await drawn();
+  await page.click("#one-move");
+  const first = await drawn();
+  await page.click("#finish-step");
+  const after = await drawn();
+  check(paused === before && first !== before && first !== state.final && after === state.final,
+    "paused, one move and the step's end did not draw the moves in turn");
+  await page.click("#pause");  // on again, for what follows
+}
+
 // A stack too large to draw slot by slot shows its first and last slots,
 // an ellipsis between, and its figures.
 async function drawnLarge(page, origin) {
@@ -371,6 +397,7 @@ try {
   await languages(page, origin);
   await asAFile(page);
   await links(page, origin);
+  await moves(page, origin);
   await page.emulateMediaFeatures([{ name: "prefers-reduced-motion", value: "reduce" }]);
   for (const program of Object.keys(DRAWN)) await drawn(page, origin, program);
   await drawnLarge(page, origin);
