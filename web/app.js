@@ -40,6 +40,9 @@ const TEXTS = {
     pace: "Pace",
     paces: ["slow", "normal", "fast"],
     history: "What each step did",
+    copyHistory: "Copy",
+    saveHistory: "Download",
+    historyCopied: "The steps are copied.",
     copyLink: "Copy a link to this session",
     stepBack: "Step back",
     copied: "The link is copied: it opens the program and types these lines again.",
@@ -77,6 +80,9 @@ const TEXTS = {
     pace: "速度",
     paces: ["慢", "中", "快"],
     history: "每一步做了什么",
+    copyHistory: "复制",
+    saveHistory: "下载",
+    historyCopied: "步骤已复制。",
     copyLink: "复制本次操作的链接",
     stepBack: "后退一步",
     copied: "链接已复制：打开它会启动程序并重新输入这些行。",
@@ -576,6 +582,26 @@ addEventListener("beforeunload", (event) => {
   if (session?.run && session.ending === null) event.preventDefault();
 });
 $("again").addEventListener("click", () => start(session.name));
+// The history as text, one step a line: copied, or saved as a file.
+function historyText() {
+  return [...$("history").children].map((item, i) => `${i + 1}. ${item.textContent}`).join("\n") +
+    "\n";
+}
+$("copy-history").addEventListener("click", async () => {
+  try {
+    await navigator.clipboard.writeText(historyText());
+    $("tool-status").textContent = text().historyCopied;
+  } catch (error) {
+    $("tool-status").textContent = error.message;
+  }
+});
+$("save-history").addEventListener("click", () => {
+  const link = document.createElement("a");
+  link.href = URL.createObjectURL(new Blob([historyText()], { type: "text/plain;charset=utf-8" }));
+  link.download = `${session.name}-steps.txt`;
+  link.click();
+  URL.revokeObjectURL(link.href);
+});
 // The moves: paused and on again, one at a time, all of the step at once,
 // and their pace.
 $("pause").addEventListener("click", () => {

@@ -339,6 +339,20 @@ async function moves(page, origin) {
   const state = await page.evaluate(() => ({ moves: terminalPage.moves,
     final: JSON.stringify(terminalPage.containers) }));
   check(state.moves === 4 * (3 - 1) + 1, `a removal of 3 took ${state.moves} moves, not 9`);
+  // The history, downloaded as text, says it.
+  const saved = await page.evaluate(async () => {
+    let href = null;
+    const click = HTMLAnchorElement.prototype.click;
+    HTMLAnchorElement.prototype.click = function () { href = this.href; };
+    const revoke = URL.revokeObjectURL;
+    URL.revokeObjectURL = () => {};
+    document.getElementById("save-history").click();
+    HTMLAnchorElement.prototype.click = click;
+    URL.revokeObjectURL = revoke;
+    return (await fetch(href)).text();
+  });
+  check(/^5\. pop 2: the queue holds 3 4, 2 of 5 slots \(9 stack operations\)$/m.test(saved),
+    `the history saved as ${JSON.stringify(saved)}`);
   const paused = await drawn();
   await page.click("#one-move");
   const first = await drawn();
