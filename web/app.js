@@ -148,6 +148,8 @@ window.terminalPage = {
   get link() { return session ? sessionLink() : null; },
   get containers() { return session?.state ?? null; },
   get moves() { return session?.steps.at(-1)?.moves ?? 0; },
+  // The containers' state after each step that changed them.
+  get states() { return session?.steps.map(({ after }) => after) ?? []; },
   get drawn() { return session?.shown ?? null; },
   get steps() { return [...document.querySelectorAll("#history li")].map((li) => li.textContent); },
   firstMenuAt: null,

@@ -363,6 +363,44 @@ async function moves(page, origin) {
   await page.click("#pause");  // on again, for what follows
 }
 
+// A random session of 100 steps, each a push or a pop followed by the print
+// choice: after every step the page's state of the working container holds
+// what the program prints of it.
+async function randomSession(page, origin, program) {
+  const { make, push, pop, print } = DRAWN[program];
+  const capacity = program === "recstack" ? 10 : 4;
+  let seed = 7;
+  const random = () => (seed = (seed * 1103515245 + 12345) % 2147483648) / 2147483648;
+  const lines = [...make];
+  let count = 0;
+  for (let step = 0; step < 100; step++) {
+    const pushing = count === 0 || (count < capacity && random() < 0.5);
+    count += pushing ? 1 : -1;
+    lines.push(pushing ? push : pop, "", print, "");
+  }
+  await page.goto(`${origin}?program=${program}&input=${lines.join(",")}`);
+  await until(page, "terminalPage.waiting && !terminalPage.replaying && " +
+    `terminalPage.link.endsWith(${JSON.stringify(lines.join(","))})`, "a random session");
+  const { output, states } = await page.evaluate(() => ({ output: terminalPage.output,
+    states: terminalPage.states }));
+  // Each pass begins by clearing the screen; the one after each step
+  // printed the container, after the menu's prompt.
+  const passes = output.split(CLEAR).slice(1);
+  let disagreed = null;
+  for (let step = 1; step <= 100 && !disagreed; step++) {
+    const printed = /操作[：\n]([^]*)$/.exec(passes[2 * step])?.[1].trim().split(/\s+/)
+      .filter(Boolean).map(Number);
+    const working = states[step].containers.find(({ role }) => role === "working");
+    const held = working.kind === "queue" ? working.elements.map(([, value]) => value)
+      : working.slots.filter(([index]) => index < working.count).map(([, value]) => value);
+    if (JSON.stringify(held) !== JSON.stringify(printed)) {
+      disagreed = `step ${step}: drawn ${JSON.stringify(held)}, printed ${JSON.stringify(printed)}`;
+    }
+  }
+  check(states.length === 101 && !disagreed,
+    `${program}: a random session's drawing and print disagree (${states.length} states): ${disagreed}`);
+}
+
 // A stack too large to draw slot by slot shows its first and last slots,
 // an ellipsis between, and its figures.
 async function drawnLarge(page, origin) {
@@ -413,7 +451,10 @@ try {
   await links(page, origin);
   await moves(page, origin);
   await page.emulateMediaFeatures([{ name: "prefers-reduced-motion", value: "reduce" }]);
-  for (const program of Object.keys(DRAWN)) await drawn(page, origin, program);
+  for (const program of Object.keys(DRAWN)) {
+    await drawn(page, origin, program);
+    await randomSession(page, origin, program);
+  }
   await drawnLarge(page, origin);
   await page.emulateMediaFeatures([{ name: "prefers-reduced-motion", value: "no-preference" }]);
   for (const program of Object.keys(SESSIONS)) {
