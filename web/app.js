@@ -117,15 +117,15 @@ let language = localStorage.getItem("language") ??
     ? "zh" : "en");
 let terminal = null;
 // The running program, what it wrote, and the line being typed: where the
-// cursor is, and where each character of the line went (marks); and
-// whether the end of input was typed, to say how it ended; the lines typed
-// so far, each ended by Enter, which a link or a step back types again.
-// The containers as the program last described them, and what each step
-// did to them (the states before and after it, drawn in either language,
-// and how many stack operations it took); the states still to be drawn,
-// one move at a time, and the one drawn now.
+// cursor is, and where each character of the line went (marks); whether
+// the end of input was typed, to say how it ended; the lines typed so far,
+// each ended by Enter, which a link or a step back types again (at once,
+// or not); the containers as the program last described them, what each
+// step did to them (the states before and after it, and how many stack
+// operations it took), the states still to be drawn one move at a time,
+// and the one drawn now.
 let session = null;  // { name, run, line, marks, cursor, output, decoders, ending, endTyped,
-                     //   lines, replaying, state, steps, frames, shown }
+                     //   lines, replaying, atOnce, state, steps, frames, shown }
 // How long each move stays drawn, by pace; whether the moves are paused.
 const PACES_MS = [900, 350, 100];
 let pace = 1;
@@ -314,18 +314,21 @@ function sessionLink() {
 // pace apart (none: at once), until they are typed or the program ends.
 async function replay(current, lines, pace) {
   current.replaying = true;
+  current.atOnce = pace === 0;
   for (const line of lines) {
     if (session !== current || current.run.over) break;
     typed(line + "\r");
     if (pace > 0) await new Promise((resolve) => setTimeout(resolve, pace));
   }
   current.replaying = false;
+  current.atOnce = false;
 }
 
 async function start(name, lines = [], pace = 0) {
   session?.run?.stop();
   session = { name, run: null, line: "", marks: [], cursor: { row: 0, x: 0 }, output: "",
-    ending: null, endTyped: false, lines: [], replaying: false, state: null, steps: [],
+    ending: null, endTyped: false, lines: [], replaying: false, atOnce: false, state: null,
+    steps: [],
     frames: [], shown: null,
     decoders: [null, new TextDecoder("gbk"), new TextDecoder("gbk")] };
   const current = session;
@@ -370,7 +373,8 @@ async function start(name, lines = [], pace = 0) {
 // shows them, and the history what the step just taken did to them.
 // The moves inside the step are drawn one at a time, at the chosen pace,
 // behind the program, which never waits for them; where the person asks
-// for less motion, each state shows at once.
+// for less motion, and for a session typed again at once, each state
+// shows at once.
 function observe(current) {
   const moves = current.run?.moves() ?? [];
   const state = current.run?.containers();
@@ -379,7 +383,8 @@ function observe(current) {
   if (JSON.stringify(state) === JSON.stringify(current.state)) return;
   if (current.state) current.steps.push({ before: current.state, after: state, moves: moves.length });
   current.state = state;
-  if (matchMedia("(prefers-reduced-motion: reduce)").matches || !current.shown) {
+  const atOnce = matchMedia("(prefers-reduced-motion: reduce)").matches || current.atOnce;
+  if (atOnce || !current.shown) {
     current.frames = [];
     current.shown = state;
   } else {

@@ -256,6 +256,9 @@ async function links(page, origin) {
   await page.click("#step-back");
   await until(page, typedBy(input(lines.slice(0, -1))), "a step back");
   output = await page.evaluate(() => terminalPage.output);
+  const atOnce = await page.evaluate(() =>
+    JSON.stringify(terminalPage.drawn) === JSON.stringify(terminalPage.containers));
+  check(atOnce, "a step back does not draw its end at once");
   // Less its last line the input ends at a menu, as on a pipe.
   check(output.split(CLEAR).join("") === onPipe("stackcon", lines.slice(0, -1)).output,
     `a step back differs from the input less its last line: ${JSON.stringify(output.slice(-200))}`);
