@@ -262,6 +262,12 @@ async function links(page, origin) {
   // Less its last line the input ends at a menu, as on a pipe.
   check(output.split(CLEAR).join("") === onPipe("stackcon", lines.slice(0, -1)).output,
     `a step back differs from the input less its last line: ${JSON.stringify(output.slice(-200))}`);
+  // Choice 0 ends it, and the page says so.
+  await page.focus(".xterm-helper-textarea");
+  await type(page, ["0"]);
+  const end = await page.evaluate(() => ({ ended: terminalPage.ended,
+    status: document.getElementById("status").textContent }));
+  check(end.ended === 0 && /status 0: choice 0/.test(end.status), `choice 0's end: ${end.status}`);
 }
 
 // The drawing follows the program: after a few steps, shown at once where
