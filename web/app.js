@@ -5,6 +5,7 @@
 // The programs write GBK, which the terminal decodes (the browser's own
 // decoder, streaming, so that a character split between writes stays whole).
 import { describeFailure, describeStep, drawContainers } from "./drawing.js";
+import { LineDiscipline, OrderedWriter } from "./line.js";
 import { loadProgram, Run } from "./runtime.js";
 
 const TEXTS = {
@@ -116,15 +117,15 @@ let language = localStorage.getItem("language") ??
   ((navigator.languages?.[0] ?? navigator.language ?? "").toLowerCase().startsWith("zh")
     ? "zh" : "en");
 let terminal = null;
-// The running program, what it wrote, and the line being typed: where the
-// cursor is, and where each character of the line went (marks); whether
+let writer = null;  // the terminal's writes, in order (line.js)
+// The running program, what it wrote, its terminal's line discipline; whether
 // the end of input was typed, to say how it ended; the lines typed so far,
 // each ended by Enter, which a link or a step back types again (at once,
 // or not); the containers as the program last described them, what each
 // step did to them (the states before and after it, and how many stack
 // operations it took), the states still to be drawn one move at a time,
 // and the one drawn now.
-let session = null;  // { name, run, line, marks, cursor, output, decoders, ending, endTyped,
+let session = null;  // { name, run, discipline, output, decoders, ending, endTyped,
                      //   lines, replaying, atOnce, state, steps, frames, shown }
 // How long each move stays drawn, by pace; whether the moves are paused.
 const PACES_MS = [900, 350, 100];
@@ -161,7 +162,12 @@ window.terminalPage = {
     return rows.slice(buffer.baseY).join("\n");
   },
   // Resolves once the terminal has shown everything written to it so far.
-  settled() { return new Promise((resolve) => terminal.write("", resolve)); },
+  settled() {
+    return new Promise((resolve) => writer.writeLaidOut(() => {
+      resolve();
+      return "";
+    }));
+  },
 };
 
 function text() {
@@ -278,6 +284,7 @@ function makeTerminal() {
     theme: THEMES[dark.matches ? "dark" : "light"],
   });
   terminal.open($("terminal"));
+  writer = new OrderedWriter(terminal);
   addEventListener("resize", refit);
   // Tab moves the focus on, out of the terminal, as everywhere in the page.
   terminal.attachCustomKeyEventHandler((event) => event.key !== "Tab");
@@ -326,7 +333,7 @@ async function replay(current, lines, pace) {
 
 async function start(name, lines = [], pace = 0) {
   session?.run?.stop();
-  session = { name, run: null, line: "", marks: [], cursor: { row: 0, x: 0 }, output: "",
+  session = { name, run: null, discipline: null, output: "",
     ending: null, endTyped: false, lines: [], replaying: false, atOnce: false, state: null,
     steps: [],
     frames: [], shown: null,
@@ -339,8 +346,9 @@ async function start(name, lines = [], pace = 0) {
   showTexts();
   if (terminal) refit();
   else makeTerminal();
+  writer.forget();
   terminal.reset();
-  terminal.write(text().loading(name));
+  writer.write(text().loading(name));
   if (!modules.has(name)) {
     try {
       modules.set(name, await loadProgram(`programs/${name}.wasm.gz`));
@@ -350,16 +358,17 @@ async function start(name, lines = [], pace = 0) {
     }
   }
   if (session !== current) return;  // another program was chosen meanwhile
+  writer.forget();
   terminal.reset();
   current.run = new Run(modules.get(name), name, {
     output: (fd, bytes) => {
       const decoded = current.decoders[fd].decode(bytes, { stream: true });
       current.output += decoded;
-      current.cursor = advance(current.cursor, decoded);
-      terminal.write(decoded);
+      writer.write(decoded);
     },
     ended: (ending) => finish(current, ending),
   });
+  current.discipline = discipline(current);
   terminal.focus();
   current.run.start();
   if (current.run.waiting && window.terminalPage.firstMenuAt === null) {
@@ -437,7 +446,7 @@ function finish(current, ending) {
   for (const fd of [1, 2]) {
     const rest = current.decoders[fd].decode();
     current.output += rest;
-    terminal.write(rest);
+    writer.write(rest);
   }
   current.ending = ending;
   $("status").textContent = describe(ending);
@@ -447,112 +456,37 @@ function finish(current, ending) {
   // of habit leaves the ended screen as it is; R starts the program again.
 }
 
-// What the keyboard types, as a terminal's line discipline takes it.
+// What the keyboard types: after the end, R starts the program again;
+// while it runs, its terminal's line discipline takes it (line.js).
 function typed(data) {
   if (session && session.ending !== null && /^[rR]$/.test(data)) {
     start(session.name);
     return;
   }
-  const run = session?.run;
-  if (!run || run.over) return;
-  if (data.startsWith("\x1b")) return;  // arrows and function keys: no line editing
+  if (session?.run && !session.run.over) session.discipline.typed(data);
+}
+
+// The line discipline of a session's terminal, which gives the session's
+// program what is typed.
+function discipline(current) {
   const encoder = new TextEncoder();
-  let previous = "";
-  for (const character of data) {
-    if (session.run !== run || run.over) return;
-    if (character === "\r" || (character === "\n" && previous !== "\r")) {
-      echo("\r\n");
-      session.lines.push(session.line);
-      const line = session.line + "\n";
-      session.line = "";
-      run.give(encoder.encode(line));
-      observe(session);
-    } else if (character === "\x7f" || character === "\b") {
-      const characters = [...session.line];
-      if (characters.pop() !== undefined) eraseTo(characters.join(""));
-    } else if (character === "\x15") {  // Ctrl-U: the whole line
-      eraseTo("");
-    } else if (character === "\x04") {  // Ctrl-D
-      const line = session.line;
-      session.line = "";
-      if (!line) session.endTyped = true;
-      run.give(line ? encoder.encode(line) : null);
-      observe(session);
-    } else if (character === "\x03") {  // Ctrl-C
-      terminal.write("^C\r\n");
-      run.stop();
-      finish(session, "interrupted");
-    } else if (character >= " " || character === "\t") {  // a Tab comes only pasted
-      if (!session.line) session.marks = [];
-      session.marks.push(session.cursor);
-      session.line += character;
-      echo(character);
-    }
-    previous = character;
-  }
-}
-
-// Shows what is typed, following the cursor.
-function echo(text) {
-  terminal.write(text);
-  session.cursor = advance(session.cursor, text);
-}
-
-// Takes the end of the line being typed off the screen, leaving `kept`: the
-// cursor goes back to where the first character erased was typed, and the
-// screen is cleared from there. (A line discipline's Backspace, space,
-// Backspace neither goes back up to a row the line wrapped from nor knows
-// how far a Tab went.)
-function eraseTo(kept) {
-  const count = [...kept].length;
-  if (count >= session.marks.length) return;
-  const mark = session.marks[count];
-  // A full row's end, where the next character starts the next row, cannot
-  // be reached by moving the cursor: the character that fills the row is
-  // written again.
-  const refill = mark.x === terminal.cols ? [...(kept || session.output).slice(-2)].at(-1) : "";
-  const column = mark.x - (refill === "" ? 0 : wide(refill) ? 2 : 1);
-  const up = session.cursor.row - mark.row;
-  terminal.write(`${up > 0 ? `\x1b[${up}A` : ""}\x1b[${column + 1}G\x1b[J${refill}`);
-  session.cursor = mark;
-  session.marks.length = count;
-  session.line = kept;
-}
-
-// Where the cursor goes when text is written from `from`, as the terminal
-// lays text out: `x` is its column, the terminal's width once a row is full
-// (the next character then starts the next row), and `row` counts the rows
-// that the line has wrapped onto. Tabs stop every 8 columns and at the last
-// one, and do nothing at a full row's end; Chinese characters take two
-// columns, and one that would not fit at a row's end starts the next. Only
-// what follows the last line break counts, so that a long output costs no
-// more than its last line.
-function advance(from, text) {
-  const columns = terminal.cols;
-  const lineBreak = Math.max(text.lastIndexOf("\n"), text.lastIndexOf("\r"));
-  let { row, x } = lineBreak < 0 ? from : { row: 0, x: 0 };
-  for (const character of text.slice(lineBreak + 1).replace(/\x1b\[[0-9;?]*[A-Za-z]/g, "")) {
-    if (character === "\t") {
-      if (x < columns) x = Math.min(x - (x % 8) + 8, columns - 1);
-    } else if (character === "\b") {
-      x = Math.max(0, Math.min(x, columns - 1) - 1);
-    } else {
-      const width = wide(character) ? 2 : 1;
-      if (x + width > columns) {
-        row += 1;
-        x = 0;
-      }
-      x += width;
-    }
-  }
-  return { row, x };
-}
-
-// Whether a character takes two columns (Chinese, Japanese, Korean).
-const WIDE = new RegExp("[\u1100-\u115f\u2e80-\ua4cf\uac00-\ud7a3\uf900-\ufaff" +
-  "\ufe30-\ufe4f\uff00-\uff60\uffe0-\uffe6]", "u");
-function wide(character) {
-  return WIDE.test(character);
+  return new LineDiscipline(writer, {
+    sent: (line) => {
+      current.lines.push(line);
+      current.run.give(encoder.encode(line + "\n"));
+      observe(current);
+    },
+    end: (rest) => {
+      if (!rest) current.endTyped = true;
+      current.run.give(rest ? encoder.encode(rest) : null);
+      observe(current);
+    },
+    interrupted: () => {
+      current.run.stop();
+      finish(current, "interrupted");
+    },
+    over: () => session !== current || !current.run || current.run.over,
+  });
 }
 
 // The address says what to show: ?program=NAME opens that program.

@@ -3,8 +3,8 @@
 // answered from what is kept, and refreshed from the server behind it, so
 // that a new version shows from the next visit.
 const CACHE = "menu-containers";
-const FILES = ["./", "index.html", "style.css", "app.js", "runtime.js", "drawing.js", "xterm.js",
-  "xterm.css", "icon.svg", "programs.json", "LICENSE.txt", "xterm-LICENSE.txt"];
+const FILES = ["./", "index.html", "style.css", "app.js", "runtime.js", "drawing.js", "line.js",
+  "xterm.js", "xterm.css", "icon.svg", "programs.json", "LICENSE.txt", "xterm-LICENSE.txt"];
 
 self.addEventListener("install", (event) => {
   event.waitUntil((async () => {
