@@ -132,8 +132,6 @@ const PACES_MS = [900, 350, 100];
 let pace = 1;
 let paused = false;
 let playing = null;  // the timer of the next move
-// The pause between two lines that a link types, as a person would type them.
-const REPLAY_PACE_MS = 400;
 // What the page has to say above the list: a program asked for that is not
 // there, or a list that could not be loaded.
 let notice = null;
@@ -317,21 +315,22 @@ function sessionLink() {
     (session.lines.length ? `&input=${input}` : "");
 }
 
-// Types lines into the program as a person would, each ended by Enter, a
-// pace apart (none: at once), until they are typed or the program ends.
-async function replay(current, lines, pace) {
+// Types lines into the program as a person would, each ended by Enter,
+// at the chosen pace (or at once), until they are typed or the program
+// ends.
+async function replay(current, lines, atOnce) {
   current.replaying = true;
-  current.atOnce = pace === 0;
+  current.atOnce = atOnce;
   for (const line of lines) {
     if (session !== current || current.run.over) break;
     typed(line + "\r");
-    if (pace > 0) await new Promise((resolve) => setTimeout(resolve, pace));
+    if (!atOnce) await new Promise((resolve) => setTimeout(resolve, PACES_MS[pace]));
   }
   current.replaying = false;
   current.atOnce = false;
 }
 
-async function start(name, lines = [], pace = 0) {
+async function start(name, lines = [], atOnce = true) {
   session?.run?.stop();
   session = { name, run: null, discipline: null, output: "",
     ending: null, endTyped: false, lines: [], replaying: false, atOnce: false, state: null,
@@ -375,7 +374,7 @@ async function start(name, lines = [], pace = 0) {
     window.terminalPage.firstMenuAt = performance.now();
   }
   observe(current);
-  if (lines.length) await replay(current, lines, pace);
+  if (lines.length) await replay(current, lines, atOnce);
 }
 
 // Asks the program, waiting for input, for its containers: the drawing
@@ -495,8 +494,7 @@ function route() {
   if (programs.some((program) => program.name === name)) {
     notice = null;
     if (session?.name !== name || session.ending !== null) {
-      start(name, linkedLines(), matchMedia("(prefers-reduced-motion: reduce)").matches
-        ? 0 : REPLAY_PACE_MS);
+      start(name, linkedLines(), matchMedia("(prefers-reduced-motion: reduce)").matches);
     }
   } else {
     if (listError) notice = () => text().listFailed(listError.message);
