@@ -389,7 +389,9 @@ function observe(current) {
   if (!state || current !== session) return;
   // A step that changed nothing (the Enter after a result) draws nothing.
   if (JSON.stringify(state) === JSON.stringify(current.state)) return;
-  if (current.state) current.steps.push({ before: current.state, after: state, moves: moves.length });
+  if (current.state) {
+    current.steps.push({ before: current.state, after: state, moves: moves.length });
+  }
   current.state = state;
   const atOnce = matchMedia("(prefers-reduced-motion: reduce)").matches || current.atOnce;
   if (atOnce || !current.shown) {

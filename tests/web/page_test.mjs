@@ -182,7 +182,8 @@ async function session(page, origin, program) {
   check(shown.output.split(CLEAR).join("") === piped.output && piped.status === 255 &&
     shown.ended === -1, `${program}: the overflow gave ${shown.ended}, not -1, or other output`);
   check(/-1/.test(shown.status) && /overflow|上溢/.test(shown.status) &&
-    !/reported|报告/.test(shown.status), `${program}: an overflow's end shown as "${shown.status}"`);
+    !/reported|报告/.test(shown.status),
+    `${program}: an overflow's end shown as "${shown.status}"`);
   // Enter and Space out of habit keep the ended screen; R starts again.
   await page.keyboard.press("Enter");
   await page.keyboard.press("Space");
@@ -233,7 +234,8 @@ async function asAFile(page) {
   await page.goto(`file://${resolve(options.site, "index.html")}`);
   const said = await page.evaluate(() => !document.getElementById("file").hidden &&
     document.getElementById("file").textContent);
-  check(/python3 -m http\.server/.test(said || ""), `as a file the page says: ${JSON.stringify(said)}`);
+  check(/python3 -m http\.server/.test(said || ""),
+    `as a file the page says: ${JSON.stringify(said)}`);
 }
 
 // A link with ?input= types its lines into the program, and the page's own
@@ -407,7 +409,8 @@ async function randomSession(page, origin, program) {
     }
   }
   check(states.length === 101 && !disagreed,
-    `${program}: a random session's drawing and print disagree (${states.length} states): ${disagreed}`);
+    `${program}: a random session's drawing and print disagree ` +
+    `(${states.length} states): ${disagreed}`);
 }
 
 // A stack too large to draw slot by slot shows its first and last slots,
@@ -418,7 +421,8 @@ async function drawnLarge(page, origin) {
     "terminalPage.link.endsWith(\"1,100000\")", "a large stack");
   const shown = await page.evaluate(() => {
     const stack = document.querySelector('#drawing [data-role="working"]');
-    const indexes = [...stack.querySelectorAll("li.slot")].map((item) => Number(item.dataset.index));
+    const indexes = [...stack.querySelectorAll("li.slot")]
+      .map((item) => Number(item.dataset.index));
     return { capacity: stack.dataset.capacity, gaps: stack.querySelectorAll("li.gap").length,
       first: indexes[0], last: indexes.at(-1), slots: indexes.length };
   });
