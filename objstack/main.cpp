@@ -95,14 +95,9 @@ static void act(int choice, int pass) {
 #include "platform/drawing.h"
 
 // What the web page draws: both stacks, through their own operations.
-static void drawStack(console::Drawing& drawing, const char* role, const OOSTK* s) {
-  if (s == nullptr) return drawing.none(role);
-  drawing.stack(role, s->size(), s->pos(), [s](int i) { return s->get(i); });
-}
-
 static void describe(console::Drawing& drawing) {
-  drawStack(drawing, "source", source.get());
-  drawStack(drawing, "working", working.get());
+  drawing.stackOf("source", source.get());
+  drawing.stackOf("working", working.get());
 }
 #endif
 

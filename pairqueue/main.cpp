@@ -84,11 +84,8 @@ static void act(int choice, int pass) {
 
 // What the web page draws: both queues, as each describes itself.
 static void describe(console::Drawing& drawing) {
-  source->describeTo(drawing, "source");
-  if (working)
-    working->describeTo(drawing, "working");
-  else
-    drawing.none("working");
+  drawing.queueOf("source", source.get());
+  drawing.queueOf("working", working.get());
 }
 #endif
 

@@ -55,6 +55,21 @@ class Drawing {
     text_ += '}';
   }
 
+  // A stack of one of the programs' classes, through its size, pos and
+  // get; or none, where the program holds none (null).
+  template <typename Stack>
+  void stackOf(const char* role, const Stack* s) {
+    if (s == nullptr) return none(role);
+    stack(role, s->size(), s->pos(), [s](int i) { return s->get(i); });
+  }
+
+  // A queue, as it describes itself (describeTo); or none (null).
+  template <typename Queue>
+  void queueOf(const char* role, const Queue* q) {
+    if (q == nullptr) return none(role);
+    q->describeTo(*this, role);
+  }
+
   // A container the program does not hold now.
   void none(const char* role) {
     comma();
