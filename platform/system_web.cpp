@@ -65,24 +65,23 @@ void stepTaken() {
 
 }  // namespace console
 
-// The page asks for the containers' state here, while the program waits
-// inside a read: JSON text (platform/drawing.h), ended by a NUL, valid until
-// the next call.
-// And the state after each stack operation since the last call: a JSON
-// array, in order, ended by a NUL.
+// The page asks for the containers here, while the program waits inside a
+// read. Each answer is JSON text (platform/drawing.h) ended by a NUL, kept
+// until the next call: their state now,
+extern "C" __attribute__((export_name("containers_state"))) const char* containersState() {
+  static console::Drawing drawing;
+  drawing = console::Drawing();
+  if (console::describeContainers != nullptr) console::describeContainers(drawing);
+  return drawing.text().c_str();
+}
+
+// and their state after each stack operation since the last call, an array
+// in order.
 extern "C" __attribute__((export_name("containers_moves"))) const char* containersMoves() {
   static std::string text;
   text = console::moves + "]";
   console::moves = "[";
   console::movesNoted = 0;
-  return text.c_str();
-}
-
-extern "C" __attribute__((export_name("containers_state"))) const char* containersState() {
-  static std::string text;
-  console::Drawing drawing;
-  if (console::describeContainers != nullptr) console::describeContainers(drawing);
-  text = drawing.text();
   return text.c_str();
 }
 

@@ -47,7 +47,7 @@ const TEXTS = {
     copyLink: "Copy a link to this session",
     stepBack: "Step back",
     copied: "The link is copied: it opens the program and types these lines again.",
-    notCopied: (link) => `Copy this link: ${link}`,
+    notCopied: (copied) => `Copy this: ${copied}`,
     listFailed: (error) => `The list of programs could not be loaded: ${error}`,
   },
   zh: {
@@ -87,7 +87,7 @@ const TEXTS = {
     copyLink: "复制本次操作的链接",
     stepBack: "后退一步",
     copied: "链接已复制：打开它会启动程序并重新输入这些行。",
-    notCopied: (link) => `请复制此链接：${link}`,
+    notCopied: (copied) => `请复制：${copied}`,
     listFailed: (error) => `无法加载程序列表：${error}`,
   },
 };
@@ -528,14 +528,17 @@ function historyText() {
   return [...$("history").children].map((item, i) => `${i + 1}. ${item.textContent}`).join("\n") +
     "\n";
 }
-$("copy-history").addEventListener("click", async () => {
+// Copies text, saying so; where the clipboard cannot be written, the text
+// is shown to copy by hand.
+async function copy(copied, said) {
   try {
-    await navigator.clipboard.writeText(historyText());
-    $("tool-status").textContent = text().historyCopied;
-  } catch (error) {
-    $("tool-status").textContent = error.message;
+    await navigator.clipboard.writeText(copied);
+    $("tool-status").textContent = said;
+  } catch {
+    $("tool-status").textContent = text().notCopied(copied);
   }
-});
+}
+$("copy-history").addEventListener("click", () => copy(historyText(), text().historyCopied));
 $("save-history").addEventListener("click", () => {
   const link = document.createElement("a");
   link.href = URL.createObjectURL(new Blob([historyText()], { type: "text/plain;charset=utf-8" }));
@@ -553,11 +556,7 @@ $("pause").addEventListener("click", () => {
 });
 $("one-move").addEventListener("click", () => {
   stopPlaying();
-  if (session?.frames.length) {
-    session.shown = session.frames.shift();
-    drawShown();
-  }
-  play();
+  nextMove();
 });
 $("finish-step").addEventListener("click", () => {
   stopPlaying();
@@ -572,17 +571,8 @@ $("pace").addEventListener("change", () => {
   stopPlaying();
   play();
 });
-// The session so far as a link, for a teacher to share a prepared lesson;
-// where the clipboard cannot be written, the link is shown to copy by hand.
-$("copy-link").addEventListener("click", async () => {
-  const link = sessionLink();
-  try {
-    await navigator.clipboard.writeText(link);
-    $("tool-status").textContent = text().copied;
-  } catch {
-    $("tool-status").textContent = text().notCopied(link);
-  }
-});
+// The session so far as a link, for a teacher to share a prepared lesson.
+$("copy-link").addEventListener("click", () => copy(sessionLink(), text().copied));
 // The programs are deterministic: one step back is the same input less its
 // last line, typed again from the start at once.
 $("step-back").addEventListener("click", () => {

@@ -12,6 +12,7 @@ export class OrderedWriter {
     this.terminal = terminal;
     this.queue = [];     // text, or functions that make text from the laid-out screen
     this.waiting = false;
+    this.generation = 0;  // how often what was to be written was dropped
   }
 
   write(text) {
@@ -26,9 +27,11 @@ export class OrderedWriter {
     this.flush();
   }
 
-  // Drops what is still to be written (the terminal is reset).
+  // Drops what is still to be written (the terminal is reset), a piece
+  // waiting for the layout too.
   forget() {
     this.queue = [];
+    this.generation += 1;
   }
 
   flush() {
@@ -39,9 +42,10 @@ export class OrderedWriter {
         continue;
       }
       this.waiting = true;
+      const generation = this.generation;
       this.terminal.write("", () => {
         this.waiting = false;
-        const text = next();
+        const text = generation === this.generation ? next() : "";
         if (text) this.terminal.write(text);
         this.flush();
       });

@@ -592,14 +592,10 @@ class Runner:
             if direction == ">":
                 wanted += data
                 continue
-            while not reading(pid):
-                if ended(pid):
-                    return seen, "the program ended before all the dialog was typed"
-                if time.monotonic() > deadline:
-                    raise StillWaiting("still waiting for the program to wait for input")
-                ready, _, _ = select.select([master], [], [], 0.002)
-                if ready:
-                    seen += terminal_output(master, pid, slow) or b""
+            seen += self.shown_until(lambda: reading(pid), master, pid, slow, deadline,
+                                     "the program to wait for input")
+            if ended(pid):
+                return seen, "the program ended before all the dialog was typed"
             # Waiting, it has delivered all it wrote: that is on the terminal now.
             while select.select([master], [], [], 0)[0]:
                 chunk = os.read(master, 65536)
@@ -612,13 +608,21 @@ class Runner:
             # Until it has read what is typed, it still waits in the read before.
             taken = bytes_read(pid) + len(data.replace(b"\x04", b""))  # Ctrl-D is no byte
             os.write(master, data)
-            while bytes_read(pid) < taken and not ended(pid):
-                if time.monotonic() > deadline:
-                    raise StillWaiting("still waiting for the program to read what was typed")
-                ready, _, _ = select.select([master], [], [], 0.002)
-                if ready:
-                    seen += terminal_output(master, pid, slow) or b""
+            seen += self.shown_until(lambda: bytes_read(pid) >= taken, master, pid, slow,
+                                     deadline, "the program to read what was typed")
         return seen, None
+
+    @staticmethod
+    def shown_until(condition, master, pid, slow, deadline, what):
+        """What the terminal takes of the output until condition() holds or
+        the program ends."""
+        seen = b""
+        while not condition() and not ended(pid):
+            if time.monotonic() > deadline:
+                raise StillWaiting(f"still waiting for {what}")
+            if select.select([master], [], [], 0.002)[0]:
+                seen += terminal_output(master, pid, slow) or b""
+        return seen
 
     def idle_at_prompt(self, pid, deadline):
         """Watches a program that waits at its first prompt: it must use no

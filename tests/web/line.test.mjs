@@ -60,13 +60,3 @@ test("Backspace clears from where the erased character went, once laid out", () 
   assert.equal(terminal.parsed, "prompt: 123\x1b[1;11H\x1b[J\x1b[1;10H\x1b[J9\r\n");
   assert.deepEqual(said, [["sent", "19"]]);
 });
-
-test("what is written after a laid-out piece waits for it", () => {
-  const terminal = new Terminal();
-  const writer = new OrderedWriter(terminal);
-  writer.write("a");
-  writer.writeLaidOut(() => `[${terminal.x}]`);
-  writer.write("b");
-  terminal.parse();
-  assert.equal(terminal.parsed, "a[1]b");
-});

@@ -19,6 +19,7 @@ import { readdirSync, statSync } from "node:fs";
 import { createRequire } from "node:module";
 import { join, resolve } from "node:path";
 import { parseArgs } from "node:util";
+import { heldValues } from "../../web/drawing.js";
 
 const { values: options } = parseArgs({
   options: Object.fromEntries(["site", "modules", "programs", "runner", "browser", "python"]
@@ -307,8 +308,7 @@ async function drawn(page, origin, program) {
   };
   const listed = await ask(print);
   const { working } = listed;
-  const held = working.kind === "queue" ? working.elements.map(([, value]) => value)
-    : working.slots.filter(([index]) => index < working.count).map(([, value]) => value);
+  const held = heldValues(working);
   const printed = listed.said.trim().split(/\s+/).map(Number);
   check(JSON.stringify(held) === JSON.stringify(printed) &&
     JSON.stringify(listed.shown.values) === JSON.stringify(printed),
@@ -402,8 +402,7 @@ async function randomSession(page, origin, program) {
     const printed = /操作[：\n]([^]*)$/.exec(passes[2 * step])?.[1].trim().split(/\s+/)
       .filter(Boolean).map(Number);
     const working = states[step].containers.find(({ role }) => role === "working");
-    const held = working.kind === "queue" ? working.elements.map(([, value]) => value)
-      : working.slots.filter(([index]) => index < working.count).map(([, value]) => value);
+    const held = heldValues(working);
     if (JSON.stringify(held) !== JSON.stringify(printed)) {
       disagreed = `step ${step}: drawn ${JSON.stringify(held)}, printed ${JSON.stringify(printed)}`;
     }
