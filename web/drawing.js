@@ -100,16 +100,18 @@ function slotList(container, words, label) {
   return `<ol class="stack" aria-label="${label}">${items.join("")}</ol>`;
 }
 
-function heading(container, words, name, kind) {
-  return `<h3>${name} <span class="kind">${kind}</span> ` +
-    `<span class="figures">${words.of(container.count, container.capacity)}</span></h3>`;
+// A container's box: its name, its kind and its figures, then its body.
+function box(container, kind, words, name, body) {
+  return `<div class="container" data-role="${container.role}" data-kind="${kind}" ` +
+    `data-capacity="${container.capacity}" data-count="${container.count}">` +
+    `<h3>${name} <span class="kind">${words[kind]}</span> ` +
+    `<span class="figures">${words.of(container.count, container.capacity)}</span></h3>` +
+    `${body}</div>`;
 }
 
 function drawStack(container, words, name) {
   const label = `${name} ${words.stack}, ${words.slots(container.count, container.capacity)}`;
-  return `<div class="container" data-role="${container.role}" data-kind="stack" ` +
-    `data-capacity="${container.capacity}" data-count="${container.count}">` +
-    heading(container, words, name, words.stack) + slotList(container, words, label) + "</div>";
+  return box(container, "stack", words, name, slotList(container, words, label));
 }
 
 function drawQueue(container, words, name) {
@@ -120,26 +122,21 @@ function drawQueue(container, words, name) {
     (index === last ? ` <span class="mark">${words.back}</span>` : "") + "</li>");
   const label = `${name} ${words.queue}, ${words.of(container.count, container.capacity)}`;
   const inner = container.stacks.map((stack) => drawStack(stack, words, words[stack.role]));
-  return `<div class="container" data-role="${container.role}" data-kind="queue" ` +
-    `data-capacity="${container.capacity}" data-count="${container.count}">` +
-    heading(container, words, name, words.queue) +
+  return box(container, "queue", words, name,
     `<ol class="queue" aria-label="${label}">${elements.join("") ||
       `<li class="gap">${words.empty}</li>`}</ol>` +
     // The working queue's stacks are open; the source's, which never
     // change, are a click away.
     `<details${container.role === "working" ? " open" : ""}><summary>${words.madeOf}</summary>` +
-    `<div class="inner">${inner.join("")}</div></details></div>`;
+    `<div class="inner">${inner.join("")}</div></details>`);
 }
 
 function drawRecord(container, words, name) {
   const fields = `<dl class="fields"><dt>items</dt><dd>${container.items ? "→" : "NULL"}</dd>` +
     `<dt>capacity</dt><dd>${container.capacity}</dd><dt>count</dt><dd>${container.count}</dd></dl>`;
   const label = `${name} ${words.record}, ${words.slots(container.count, container.capacity)}`;
-  return `<div class="container" data-role="${container.role}" data-kind="record" ` +
-    `data-capacity="${container.capacity}" data-count="${container.count}">` +
-    heading(container, words, name, words.record) + fields +
-    (container.items ? slotList(container, words, label) : `<p class="none">${words.noStack}</p>`) +
-    "</div>";
+  return box(container, "record", words, name, fields +
+    (container.items ? slotList(container, words, label) : `<p class="none">${words.noStack}</p>`));
 }
 
 // The program's containers, drawn: the working one (or a word that there
